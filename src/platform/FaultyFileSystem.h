@@ -1,0 +1,35 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace kav {
+
+// Wraps a file system and injects faults, so that error paths are tested for real: files that
+// cannot be opened, and reads that fail at a given block (counted in reads from 1).
+class FaultyFileSystem final : public FileSystem {
+ public:
+  explicit FaultyFileSystem(const FileSystem& inner) : inner_(inner) {}
+
+  void FailOpen(const std::string& path) { failOpen_.insert(path); }
+  void FailReadAt(const std::string& path, int readNumber) { failRead_[path] = readNumber; }
+  void FailList(const std::string& dir) { failList_.insert(dir); }
+
+  bool ListDirectory(const std::string& dir, std::vector<DirEntry>& out) const override;
+  bool IsDirectory(const std::string& path) const override { return inner_.IsDirectory(path); }
+  bool Stat(const std::string& path, DirEntry& out) const override {
+    return inner_.Stat(path, out);
+  }
+  std::unique_ptr<InputFile> Open(const std::string& path) const override;
+
+ private:
+  const FileSystem& inner_;
+  std::set<std::string> failOpen_;
+  std::set<std::string> failList_;
+  std::map<std::string, int> failRead_;
+};
+
+}  // namespace kav
