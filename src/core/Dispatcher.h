@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/RunContext.h"
+
+namespace kav {
+
+// "&Start": one whole compare or list run. Validates the directory texts, takes over the
+// preference check boxes as option flags, dispatches on the type text, keeps the busy
+// indicators and "&Halt" in step and tidies up. Never throws: an exception inside the run
+// ends it with the "Abnormal termination" status text.
+void MnBtnStartClick(RunContext& ctx);
+
+// "&Halt": asks the running engine to stop at its next poll.
+void MnButStopClick(RunState& state);
+
+// Opens the viewer of the last run ("&Re-Show Last Report Panel", and after a compare).
+void ShowResults(RunContext& ctx);
+
+// Start's validation; leaves State.RunValidated true when the run may go on.
+void ValidateRun(RunContext& ctx);
+
+// Type 1 pre-check: lists and pairs both directories, then runs the compare section.
+void PrecheckLikeNames(RunContext& ctx);
+
+}  // namespace kav
