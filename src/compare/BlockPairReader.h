@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace kav {
+
+// Reads two open files side by side in 4096-byte blocks, as the comparisons count them
+// (progress, halt polling and the busy animation go by these blocks). Underneath it reads
+// large chunks, so a block costs a memcmp and no system call.
+class BlockPairReader {
+ public:
+  static constexpr std::size_t BlockSize = 4096;
+  static constexpr std::size_t ChunkSize = 256 * 1024;
+
+  BlockPairReader(InputFile& newFile, InputFile& oldFile);
+
+  struct Step {
+    int64_t NewCount = 0;  // bytes in the New block: 0 at the end of the file, -1 read failed
+    int64_t OldCount = 0;
+    bool Same = false;  // both counts equal and above 0, and the bytes equal
+  };
+  // The next block of each file.
+  Step Next();
+
+ private:
+  struct Side {
+    InputFile* File;
+    std::vector<char> Buffer;
+    std::size_t Pos = 0;
+    std::size_t Len = 0;
+    bool Failed = false;
+  };
+  // Hands out the next block of one side; data points at its bytes.
+  static int64_t Take(Side& side, const char*& data);
+
+  Side new_;
+  Side old_;
+};
+
+}  // namespace kav
