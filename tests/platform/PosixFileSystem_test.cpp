@@ -1,0 +1,165 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <map>
+
+#include "platform/DosTime.h"
+#include "platform/FileSystem.h"
+#include "support/TempTree.h"
+
+namespace kav {
+namespace {
+
+using test::TempTree;
+
+std::map<std::string, DirEntry> ListByName(const std::string& dir) {
+  std::vector<DirEntry> entries;
+  EXPECT_TRUE(RealFileSystem().ListDirectory(dir, entries));
+  std::map<std::string, DirEntry> byName;
+  for (const DirEntry& e : entries) byName[e.Name] = e;
+  EXPECT_EQ(byName.size(), entries.size());
+  return byName;
+}
+
+TEST(PosixFileSystem, ListsEveryKindOfEntry) {
+  TempTree tree;
+  tree.File("a.txt", "hello");
+  tree.Dir("sub");
+  tree.Symlink("sub", "linkdir");
+  tree.Symlink("a.txt", "linkfile");
+  tree.Symlink("missing", "dangling");
+  tree.Fifo("pipe");
+  auto entries = ListByName(tree.Root());
+  ASSERT_EQ(entries.size(), 6u);  // no "." or ".."
+
+  struct Expected {
+    std::string name;
+    EntryKind kind;
+    bool link;
+    int64_t size;
+  };
+  const Expected expected[] = {
+      {"a.txt", EntryKind::File, false, 5},       {"sub", EntryKind::Directory, false, 0},
+      {"linkdir", EntryKind::Directory, true, 0}, {"linkfile", EntryKind::File, true, 5},
+      {"dangling", EntryKind::Other, true, 0},    {"pipe", EntryKind::Other, false, 0},
+  };
+  for (const Expected& e : expected) {
+    ASSERT_EQ(entries.count(e.name), 1u) << e.name;
+    const DirEntry& got = entries[e.name];
+    EXPECT_EQ(got.Kind, e.kind) << e.name;
+    EXPECT_EQ(got.IsLink, e.link) << e.name;
+    EXPECT_EQ(got.Size, e.size) << e.name;
+  }
+  EXPECT_EQ(entries["a.txt"].Stamp, PackDosTime(TempTree::DefaultTime));
+  EXPECT_EQ(entries["linkfile"].Stamp, PackDosTime(TempTree::DefaultTime));
+}
+
+TEST(PosixFileSystem, NamesDifferingInCaseAreBothListed) {
+  TempTree tree;
+  tree.File("Read.me", "1");
+  tree.File("read.me", "22");
+  auto entries = ListByName(tree.Root());
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries["Read.me"].Size, 1);
+  EXPECT_EQ(entries["read.me"].Size, 2);
+}
+
+TEST(PosixFileSystem, SizesBeyondFourGigabytesAreKept) {
+  TempTree tree;
+  tree.File("big", "");
+  const int64_t size = int64_t{5} * 1024 * 1024 * 1024;
+  if (::truncate(tree.Path("big").c_str(), size) != 0) GTEST_SKIP() << "no sparse files here";
+  EXPECT_EQ(ListByName(tree.Root())["big"].Size, size);
+  auto file = RealFileSystem().Open(tree.Path("big"));
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->Size(), size);
+}
+
+TEST(PosixFileSystem, MissingDirectoryListsNothing) {
+  TempTree tree;
+  std::vector<DirEntry> entries;
+  EXPECT_FALSE(RealFileSystem().ListDirectory(tree.Path("none"), entries));
+  EXPECT_TRUE(entries.empty());
+}
+
+TEST(PosixFileSystem, ReadsAFileInBlocksUntilItEnds) {
+  TempTree tree;
+  tree.SizedFile("data", 10000);
+  auto file = RealFileSystem().Open(tree.Path("data"));
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->Size(), 10000);
+  EXPECT_EQ(file->Stamp(), PackDosTime(TempTree::DefaultTime));
+  char buffer[4096];
+  EXPECT_EQ(file->Read(buffer, sizeof buffer), 4096);
+  EXPECT_EQ(std::string(buffer, 3), "abc");
+  EXPECT_EQ(file->Read(buffer, sizeof buffer), 4096);
+  EXPECT_EQ(file->Read(buffer, sizeof buffer), 1808);
+  EXPECT_EQ(buffer[1807], static_cast<char>('a' + 9999 % 26));
+  EXPECT_EQ(file->Read(buffer, sizeof buffer), 0);
+  EXPECT_EQ(file->Read(buffer, sizeof buffer), 0);
+}
+
+TEST(PosixFileSystem, OpensOnlyRegularFiles) {
+  TempTree tree;
+  tree.File("a.txt", "hello");
+  tree.Dir("sub");
+  tree.Symlink("a.txt", "linkfile");
+  tree.Symlink("missing", "dangling");
+  const FileSystem& fs = RealFileSystem();
+  EXPECT_NE(fs.Open(tree.Path("a.txt")), nullptr);
+  auto linked = fs.Open(tree.Path("linkfile"));
+  ASSERT_NE(linked, nullptr);
+  EXPECT_EQ(linked->Size(), 5);
+  EXPECT_EQ(fs.Open(tree.Path("sub")), nullptr);
+  EXPECT_EQ(fs.Open(tree.Path("dangling")), nullptr);
+  EXPECT_EQ(fs.Open(tree.Path("none")), nullptr);
+}
+
+TEST(PosixFileSystem, FifoIsRefusedWithoutBlocking) {
+  TempTree tree;
+  tree.Fifo("pipe");
+  std::string path = tree.Path("pipe");
+  auto opened =
+      std::async(std::launch::async, [&path] { return RealFileSystem().Open(path) == nullptr; });
+  if (opened.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+    // Release the blocked open by appearing as a writer, then fail.
+    int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0) ::close(writer);
+    FAIL() << "opening a FIFO blocked";
+  }
+  EXPECT_TRUE(opened.get());
+}
+
+TEST(PosixFileSystem, UnreadableFileCannotBeOpened) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads any file";
+  TempTree tree;
+  tree.File("secret", "x");
+  ASSERT_EQ(::chmod(tree.Path("secret").c_str(), 0), 0);
+  EXPECT_EQ(RealFileSystem().Open(tree.Path("secret")), nullptr);
+}
+
+TEST(PosixFileSystem, StatAndIsDirectoryFollowLinks) {
+  TempTree tree;
+  tree.File("a.txt", "hello");
+  tree.Dir("sub");
+  tree.Symlink("sub", "linkdir");
+  const FileSystem& fs = RealFileSystem();
+  EXPECT_TRUE(fs.IsDirectory(tree.Path("sub")));
+  EXPECT_TRUE(fs.IsDirectory(tree.Path("linkdir")));
+  EXPECT_FALSE(fs.IsDirectory(tree.Path("a.txt")));
+  EXPECT_FALSE(fs.IsDirectory(tree.Path("none")));
+  DirEntry entry;
+  ASSERT_TRUE(fs.Stat(tree.Path("a.txt"), entry));
+  EXPECT_EQ(entry.Kind, EntryKind::File);
+  EXPECT_EQ(entry.Size, 5);
+  EXPECT_EQ(entry.Stamp, PackDosTime(TempTree::DefaultTime));
+  EXPECT_FALSE(fs.Stat(tree.Path("none"), entry));
+}
+
+}  // namespace
+}  // namespace kav
