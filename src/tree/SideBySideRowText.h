@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/TreeNode.h"
+
+namespace kav {
+
+// How one side of the side-by-side report names and indents its entries.
+struct SideLayout {
+  std::string_view Root;       // the side's root, lower case, ending with '/'
+  int Base = 0;                // PathDepth(Root) - 1: the root's level number is 1
+  bool RelativeNames = false;  // OptLchv: names relative to the root, not the last component
+  std::string_view ThousandsSeparator = ",";
+};
+
+// The level number of an entry on its side: 1 for the root, 2 for its direct entries...
+int SideLevel(const TreeNode& entry, const SideLayout& side);
+
+// The name an entry shows: its last name component with the leading '/' (the root: its own
+// name and '/'), or under RelativeNames its name relative to the root ("/" for the root).
+std::string SideDisplayName(const TreeNode& entry, const SideLayout& side);
+
+// The New (left) row text of a directory or file entry r; s is the Old row beside it, or
+// nullptr. A file of 2 GB or more shows "Err" in place of its code and size 0; the record
+// itself is left as it is. Other kinds of record have no text of their own: returns r.Text.
+std::string LeftRowText(const TreeNode& r, const TreeNode* s, const SideLayout& side);
+
+// The Old (right) row text of a directory or file entry s (files show no size).
+std::string RightRowText(const TreeNode& s, const SideLayout& side);
+
+}  // namespace kav
