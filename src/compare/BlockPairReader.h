@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "platform/FileSystem.h"
 
@@ -29,13 +29,18 @@ class BlockPairReader {
  private:
   struct Side {
     InputFile* File;
-    std::vector<char> Buffer;
+    std::size_t Capacity;  // a whole number of blocks
+    std::unique_ptr<char[]> Buffer;
     std::size_t Pos = 0;
     std::size_t Len = 0;
     bool Failed = false;
+    bool Ended = false;  // a short read met the end of the file: no need to read again
   };
   // Hands out the next block of one side; data points at its bytes.
   static int64_t Take(Side& side, const char*& data);
+  // A buffer of whole blocks just large enough for the file (plus its final empty read), at
+  // most ChunkSize: a small file costs no large allocation.
+  static Side MakeSide(InputFile& file);
 
   Side new_;
   Side old_;

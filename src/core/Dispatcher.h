@@ -22,4 +22,11 @@ void ValidateRun(RunContext& ctx);
 // Type 1 pre-check: lists and pairs both directories, then runs the compare section.
 void PrecheckLikeNames(RunContext& ctx);
 
+// Type 3 and 4 pre-checks: refuse with the selection window's message when there is nothing
+// to select, else open the selection window (again while it sets ReshowSelection). The
+// window's start button fills the pair lists (compare/ResolveNames.h) and runs the compare
+// section.
+void PrecheckSelectLike(RunContext& ctx);
+void PrecheckSelectUnlike(RunContext& ctx);
+
 }  // namespace kav

@@ -69,6 +69,13 @@ struct RunState {
   StringList PairedOldNames;
   StringList NewDirNames;
   StringList OldDirNames;
+  // On-disk spellings, parallel to the four lower-cased lists above (same count and order).
+  // Pairing, sorting and the reports use the lower-cased names; every open uses these. A
+  // caller that leaves a disk list shorter than its name list gets the name itself opened.
+  StringList NewDirDiskNames;
+  StringList OldDirDiskNames;
+  StringList PairedNewDiskNames;
+  StringList PairedOldDiskNames;
   std::string LikeSelectionText;
   std::string UnlikeSelectionText;
   int32_t NewNumberedCount = 0;

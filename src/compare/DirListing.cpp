@@ -1,0 +1,32 @@
+#include "compare/DirListing.h"
+
+#include <vector>
+
+#include "text/Format.h"
+
+namespace kav {
+
+std::string JoinPath(std::string_view dir, std::string_view name) {
+  std::string path(dir);
+  if (!path.empty() && path.back() != '/') path += '/';
+  path += name;
+  return path;
+}
+
+bool IsPlainFileEntry(const DirEntry& entry) {
+  return entry.Kind != EntryKind::Directory;
+}
+
+int ListDirectoryFiles(const FileSystem& fs, const std::string& dir, StringList& names,
+                       StringList& diskNames) {
+  std::vector<DirEntry> entries;
+  fs.ListDirectory(dir, entries);
+  for (DirEntry& entry : entries) {
+    if (!IsPlainFileEntry(entry)) continue;
+    names.push_back(ToLower(entry.Name));
+    diskNames.push_back(std::move(entry.Name));
+  }
+  return static_cast<int>(names.size());
+}
+
+}  // namespace kav

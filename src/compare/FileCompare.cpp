@@ -1,0 +1,162 @@
+#include "compare/FileCompare.h"
+
+#include <algorithm>
+#include <string>
+
+#include "compare/BlockPairReader.h"
+#include "compare/DirListing.h"
+#include "text/Format.h"
+
+namespace kav {
+namespace {
+
+const std::string& DiskNameAt(const StringList& names, const StringList& diskNames, std::size_t i) {
+  return i < diskNames.size() ? diskNames[i] : names[i];
+}
+
+void ShowPosition(Host& ui, int64_t position) {
+  ui.SetProgress(static_cast<int>(position));
+  ui.SetText(Control::MnTitlePosPCent, std::to_string(position) + "%");
+}
+
+// Opens one side; false (with the return code and run flag set) when the pair cannot go on.
+bool OpenSide(RunContext& ctx, CompareRecords& records, InputSide& side, bool isNew) {
+  FileStatus& status = records.Status;
+  try {
+    side.Stream = ctx.Fs.Open(side.Path);
+  } catch (...) {
+    side.Stream.reset();
+  }
+  if (side.Stream == nullptr) {
+    status.ReturnCode = ErrorReturnCode;
+    records.Totals.OpenError = true;
+    return false;
+  }
+  side.Size = side.Stream->Size();
+  side.Stamp = side.Stream->Stamp();
+  if (side.Size >= TooLargeFileSize) {
+    ctx.Ui.ShowMessage(
+        isNew ? Format("Error - New Input File \"%s\" GT 2GB can not be processed.", {side.Path})
+              : Format("Error - Old Input File \"%s\" GT 2GB can not be processed.", {side.Path}));
+    status.ReturnCode = ErrorReturnCode;
+    records.Totals.TooLarge = true;
+    return false;
+  }
+  return true;
+}
+
+// The block loop of an equal-sized pair that was not settled by its stamps.
+void CompareBlocks(RunContext& ctx, CompareRecords& records) {
+  FileStatus& status = records.Status;
+  const int64_t fileSize = records.New.Size;
+  const bool large = fileSize > LargeFileSize;
+  if (large) ctx.Ui.SetText(Control::MnTitleProgBar, "File Progress");
+  if (fileSize == 0) return;  // two empty files: equal without a read
+
+  BlockPairReader reader(*records.New.Stream, *records.Old.Stream);
+  int64_t blocks = 0;
+  int64_t bytesDone = 0;
+  int64_t newCount = fileSize;
+  int64_t oldCount = fileSize;
+  while (newCount == oldCount && newCount != 0 && !status.Differs && !ctx.State.HaltRequested) {
+    ctx.Ui.ProcessPendingEvents();
+    if (++blocks % 100 == 0) ctx.Ui.ToggleBusyImages();
+    BlockPairReader::Step step = reader.Next();
+    newCount = step.NewCount;
+    oldCount = step.OldCount;
+    if (newCount < 0 || oldCount < 0) {
+      status.ReturnCode = ErrorReturnCode;  // unreadable: neither equal nor different
+      return;
+    }
+    if (newCount < 1 && oldCount < 1) continue;
+    if (!step.Same) {
+      status.Differs = true;
+      status.ReturnCode = DiffReturnCode;
+      continue;
+    }
+    if (large) {
+      ctx.Ui.SetText(Control::MnTitleProgBar, "File Progress");
+      bytesDone += newCount;
+      ShowPosition(ctx.Ui, static_cast<int64_t>(static_cast<double>(bytesDone) * 100.0 /
+                                                static_cast<double>(fileSize)));
+    }
+  }
+}
+
+}  // namespace
+
+void PrepareFilePair(RunContext& ctx, CompareRecords& records) {
+  const RunState& state = ctx.State;
+  const auto i = static_cast<std::size_t>(records.CurrentPairIndex);
+  records.Status = FileStatus{};
+  records.New = InputSide{};
+  records.Old = InputSide{};
+  records.FileResults.push_back(FileResult{});
+
+  records.New.Path =
+      JoinPath(state.NewDirName, DiskNameAt(state.PairedNewNames, state.PairedNewDiskNames, i));
+  if (!OpenSide(ctx, records, records.New, true)) return;
+  records.Old.Path =
+      JoinPath(state.OldDirName, DiskNameAt(state.PairedOldNames, state.PairedOldDiskNames, i));
+  if (!OpenSide(ctx, records, records.Old, false)) return;
+
+  if (!state.OptVeqf && records.New.Stamp == records.Old.Stamp &&
+      records.New.Size == records.Old.Size) {
+    records.FileResults.back().EqualByStamp = true;
+    records.Status.EqualByStamp = true;
+    records.Totals.EqualStampCount += 1;
+  }
+}
+
+void CompareFilePair(RunContext& ctx, CompareRecords& records) {
+  const RunState& state = ctx.State;
+  const int64_t pairCount = std::max<int64_t>(state.PairCount, 1);
+  ctx.Ui.SetText(Control::MnCurrStatus,
+                 "Comparing Data Files " +
+                     Format("Tot Files(%d) Current File (%d)",
+                            {int64_t{state.PairCount}, int64_t{records.CurrentPairIndex}}));
+  ctx.Ui.SetText(Control::MnTitleProgBar, "Dir.Progress");
+  ShowPosition(ctx.Ui, int64_t{records.CurrentPairIndex} * 100 / pairCount);
+  ctx.Ui.ToggleBusyImages();
+  ctx.Ui.ProcessPendingEvents();
+
+  FileStatus& status = records.Status;
+  status.NewStamp = records.New.Stamp;
+  status.NewSize = records.New.Size;
+  status.OldStamp = records.Old.Stamp;
+  status.OldSize = records.Old.Size;
+  if (status.NewSize != status.OldSize) {
+    status.Differs = true;
+    status.ReturnCode = DiffReturnCode;
+    return;
+  }
+  if (!state.OptVeqf && status.EqualByStamp) return;
+  CompareBlocks(ctx, records);
+}
+
+void RecordPairResult(CompareRecords& records) {
+  const FileStatus& status = records.Status;
+  RunTotals& totals = records.Totals;
+  FileResult& result = records.FileResults[static_cast<std::size_t>(records.CurrentPairIndex)];
+  result.Processed = true;
+  result.Position = records.CurrentPairIndex;
+  if (status.Differs) {
+    result.Changed = true;
+    totals.ChangedCount += 1;
+  }
+  totals.NewBytesProcessed += status.NewSize;
+  totals.OldBytesProcessed += status.OldSize;
+  result.NewSize = status.NewSize;
+  result.OldSize = status.OldSize;
+  result.NewStamp = status.NewStamp;
+  result.OldStamp = status.OldStamp;
+  totals.ProcessedCount += 1;
+  totals.MaxReturnCode = std::max(totals.MaxReturnCode, status.ReturnCode);
+}
+
+void ClosePair(CompareRecords& records) {
+  records.New.Stream.reset();
+  records.Old.Stream.reset();
+}
+
+}  // namespace kav

@@ -1,0 +1,90 @@
+#include "compare/PairNames.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "text/Format.h"
+
+namespace kav {
+namespace {
+
+// Sorts the lower-cased names and their disk spellings together.
+void SortWithDiskNames(StringList& names, StringList& diskNames) {
+  std::vector<std::size_t> order(names.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    if (names[a] != names[b]) return names[a] < names[b];
+    return diskNames[a] < diskNames[b];
+  });
+  StringList sortedNames;
+  StringList sortedDisk;
+  sortedNames.reserve(names.size());
+  sortedDisk.reserve(names.size());
+  for (std::size_t i : order) {
+    sortedNames.push_back(std::move(names[i]));
+    sortedDisk.push_back(std::move(diskNames[i]));
+  }
+  names = std::move(sortedNames);
+  diskNames = std::move(sortedDisk);
+}
+
+// Removes, for each paired name, the first remaining entry equal to it without regard to case.
+void RemoveFirstOccurrences(const StringList& paired, StringList& names, StringList& diskNames) {
+  std::unordered_map<std::string, int> toRemove;
+  for (const std::string& name : paired) ++toRemove[ToLower(name)];
+  StringList keptNames;
+  StringList keptDisk;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    auto it = toRemove.find(ToLower(names[i]));
+    if (it != toRemove.end() && it->second > 0) {
+      --it->second;
+      continue;
+    }
+    keptNames.push_back(std::move(names[i]));
+    keptDisk.push_back(std::move(diskNames[i]));
+  }
+  names = std::move(keptNames);
+  diskNames = std::move(keptDisk);
+}
+
+}  // namespace
+
+void PadDiskNames(const StringList& names, StringList& diskNames) {
+  if (diskNames.size() > names.size()) diskNames.resize(names.size());
+  while (diskNames.size() < names.size()) diskNames.push_back(names[diskNames.size()]);
+}
+
+void PairLikeNames(RunState& state) {
+  PadDiskNames(state.NewDirNames, state.NewDirDiskNames);
+  PadDiskNames(state.OldDirNames, state.OldDirDiskNames);
+  SortWithDiskNames(state.NewDirNames, state.NewDirDiskNames);
+  SortWithDiskNames(state.OldDirNames, state.OldDirDiskNames);
+  state.PairedNewNames.clear();
+  state.PairedOldNames.clear();
+  state.PairedNewDiskNames.clear();
+  state.PairedOldDiskNames.clear();
+
+  const StringList& olds = state.OldDirNames;
+  for (std::size_t i = 0; i < state.NewDirNames.size(); ++i) {
+    const std::string& name = state.NewDirNames[i];
+    auto match = std::lower_bound(olds.begin(), olds.end(), name);
+    if (match == olds.end() || *match != name) continue;
+    auto oldIndex = static_cast<std::size_t>(match - olds.begin());
+    state.PairedNewNames.push_back(name);
+    state.PairedOldNames.push_back(name);
+    state.PairedNewDiskNames.push_back(state.NewDirDiskNames[i]);
+    state.PairedOldDiskNames.push_back(state.OldDirDiskNames[oldIndex]);
+  }
+}
+
+void RemovePairedNames(RunState& state) {
+  PadDiskNames(state.NewDirNames, state.NewDirDiskNames);
+  PadDiskNames(state.OldDirNames, state.OldDirDiskNames);
+  RemoveFirstOccurrences(state.PairedNewNames, state.NewDirNames, state.NewDirDiskNames);
+  RemoveFirstOccurrences(state.PairedNewNames, state.OldDirNames, state.OldDirDiskNames);
+}
+
+}  // namespace kav

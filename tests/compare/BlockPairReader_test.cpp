@@ -1,0 +1,70 @@
+#include "compare/BlockPairReader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "compare/CompareFixture.h"
+
+namespace kav::test {
+namespace {
+
+struct Counts {
+  int64_t newCount, oldCount;
+  bool same;
+  bool operator==(const Counts&) const = default;
+};
+
+std::vector<Counts> ReadAll(const FileSystem& fs, const std::string& a, const std::string& b) {
+  auto newFile = fs.Open(a);
+  auto oldFile = fs.Open(b);
+  BlockPairReader reader(*newFile, *oldFile);
+  std::vector<Counts> steps;
+  for (int guard = 0; guard < 1000; ++guard) {
+    BlockPairReader::Step s = reader.Next();
+    steps.push_back({s.NewCount, s.OldCount, s.Same});
+    if (s.NewCount <= 0 && s.OldCount <= 0) break;
+  }
+  return steps;
+}
+
+TEST(BlockPairReader, YieldsWholeBlocksAcrossChunksWhateverTheBufferSizes) {
+  CompareFixture f;
+  const std::size_t big = BlockPairReader::ChunkSize + 5000;  // New: more than one chunk
+  f.tree.SizedFile("new/f", big);
+  f.tree.SizedFile("old/f", 4096 * 2 + 10);  // Old: a two-block buffer
+  auto steps = ReadAll(f.fs, f.NewFile("f"), f.OldFile("f"));
+  ASSERT_GE(steps.size(), 4u);
+  EXPECT_EQ(steps[0], (Counts{4096, 4096, true}));
+  EXPECT_EQ(steps[1], (Counts{4096, 4096, true}));
+  EXPECT_EQ(steps[2], (Counts{4096, 10, false}));
+  EXPECT_EQ(steps[3], (Counts{4096, 0, false}));
+}
+
+TEST(BlockPairReader, AShortReadIsTheEndAndIsNotReadAgain) {
+  CompareFixture f;
+  f.tree.File("new/f", "abc");
+  f.tree.File("old/f", "abc");
+  f.fs.FailReadAt(f.NewFile("f"), 2);  // a second read would fail
+  auto steps = ReadAll(f.fs, f.NewFile("f"), f.OldFile("f"));
+  EXPECT_EQ(steps, (std::vector<Counts>{{3, 3, true}, {0, 0, false}}));
+}
+
+TEST(BlockPairReader, AFailedReadStaysFailed) {
+  CompareFixture f;
+  f.tree.SizedFile("new/f", 100);
+  f.tree.SizedFile("old/f", 100);
+  f.fs.FailReadAt(f.OldFile("f"), 1);
+  auto newFile = f.fs.Open(f.NewFile("f"));
+  auto oldFile = f.fs.Open(f.OldFile("f"));
+  BlockPairReader reader(*newFile, *oldFile);
+  BlockPairReader::Step first = reader.Next();
+  EXPECT_EQ(first.NewCount, 100);
+  EXPECT_EQ(first.OldCount, -1);
+  EXPECT_FALSE(first.Same);
+  EXPECT_EQ(reader.Next().OldCount, -1);
+}
+
+}  // namespace
+}  // namespace kav::test
