@@ -1,0 +1,107 @@
+// kavdrift-cli: runs one compare or list run headless and prints its report.
+
+#include <unistd.h>
+
+#include <clocale>
+#include <ctime>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/CliArgs.h"
+#include "cli/CliExitStatus.h"
+#include "cli/CliHost.h"
+#include "cli/CliInterrupt.h"
+#include "cli/CliReport.h"
+#include "cli/CliSelection.h"
+#include "cli/CliTreeReport.h"
+#include "core/CompareTypes.h"
+#include "core/Dispatcher.h"
+#include "platform/Locale.h"
+#include "text/StartStamp.h"
+
+namespace {
+
+using namespace kav;
+using namespace kav::cli;
+
+bool WantsColor(ColorWhen when) {
+  if (when == ColorWhen::Always) return true;
+  if (when == ColorWhen::Never) return false;
+  return isatty(STDOUT_FILENO) == 1;
+}
+
+// The moment the run starts, in local time, as the report titles date it.
+std::string CurrentStartStamp(const DateLocale& locale) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local = {};
+  if (localtime_r(&now, &local) == nullptr) return {};
+  StampParts parts;
+  parts.Day = static_cast<unsigned>(local.tm_mday);
+  parts.Month = static_cast<unsigned>(local.tm_mon + 1);
+  parts.Year = static_cast<unsigned>(local.tm_year + 1900);
+  parts.Hour = static_cast<unsigned>(local.tm_hour);
+  parts.Minute = static_cast<unsigned>(local.tm_min);
+  parts.Second = static_cast<unsigned>(local.tm_sec);
+  return StartStampText(parts, locale);
+}
+
+void FillPanel(const CliOptions& options, PanelInputs& panel) {
+  panel = options.Preferences;
+  panel.MnCbNewDirNm = options.NewDir;
+  panel.MnCbOldDirNm = options.OldDir;
+  panel.MnCbCompareType = std::string(CompareTypeItems[options.Type - 1]);
+}
+
+void PrintReport(RunState& state, int type, bool colored) {
+  if (type == 1 || type == 3 || type == 4) {
+    WriteSingleListReport(state, std::cout, colored);
+  } else if (!state.HaltRequested) {
+    WriteTreeReport(state, type, std::cout, colored);
+  }
+  std::cout.flush();
+}
+
+int Run(const CliOptions& options) {
+  RunState state;
+  FillPanel(options, state.Panel);
+  const LocaleFacts locale = ReadProcessLocale();
+  state.StartStamp = CurrentStartStamp(locale.Date);
+
+  CliHost host(state, std::cerr);
+  RunContext ctx{state, host, RealFileSystem(), locale};
+  CliSelection selection(ctx, options.Selects, options.Pairs, std::cerr);
+  host.onSelection = [&selection](SelectionWindow window) { selection.Open(window); };
+
+  if (!InstallInterruptHandler()) std::cerr << "kavdrift-cli: Ctrl-C cannot halt this run\n";
+  MnBtnStartClick(ctx);
+
+  PrintReport(state, options.Type, WantsColor(options.Color));
+  if (!host.LastStatus().empty()) std::cerr << MessageLines(host.LastStatus()) << '\n';
+  const RunOutcome outcome{options.Type, host.MessageCount(), selection.Refused(),
+                           host.LastStatus()};
+  return ExitStatusOf(state, outcome);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::setlocale(LC_ALL, "");
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  const ParsedArgs parsed = ParseCliArgs(args);
+  if (!parsed.Error.empty()) {
+    std::cerr << "kavdrift-cli: " << parsed.Error << "\nTry 'kavdrift-cli --help'.\n";
+    return ExitTrouble;
+  }
+  if (parsed.Options.Help) {
+    std::cout << UsageText();
+    return ExitEqual;
+  }
+  if (parsed.Options.Version) {
+    std::cout << VersionText << '\n';
+    return ExitEqual;
+  }
+  return Run(parsed.Options);
+}
