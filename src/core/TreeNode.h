@@ -1,7 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ struct TreeNode {
   uint32_t Color = ColorBlack;
   std::string ChangeCode;  // "   ", "* -", "I -", "D -", "ID-", "DD-"
   uint8_t HasChanges = 0;
+  // A file entry that is not a regular file (FIFO, socket, device, dangling link): listed
+  // with size 0, never opened; a pair holding one is a failed comparison.
+  uint8_t NotRegular = 0;
   int32_t FileCount = 0;
   int32_t OldFileCount = 0;
   int64_t Size = 0;  // file: bytes; directory: the whole sub-tree
@@ -39,20 +43,62 @@ struct TreeNode {
   int32_t ViewNode = -1;  // index into RunState::CombinedTree, -1 for none
   std::string Path;       // lower-cased full name (display and ordering only)
   std::string Text;       // relative name after the scan, later the report line
-  std::string DiskPath;   // the name as it is on disk: the only text used for I/O
+  // The name as it is on disk, the only text used for I/O; empty when it equals Path (see
+  // IoPath in tree/TreeRecords.h).
+  std::string DiskPath;
 };
 
 // Owns every TreeNode of a run. The four record lists only point into it, so a record that
 // moves from a node list to a line list (or stands in both) is released exactly once: when
 // the pool is cleared by the next run's preparation. Pointers stay valid while it grows.
+// Records come in chunks that grow up to 1024 records, so a tree of a million entries costs
+// a thousand allocations instead of one per record.
 class TreeNodePool {
  public:
-  TreeNode* Add() { return &nodes_.emplace_back(); }
-  void Clear() { nodes_.clear(); }
-  std::size_t Count() const { return nodes_.size(); }
+  TreeNodePool() = default;
+  // A copy holds copies of the records; lists pointing into the original still point there.
+  TreeNodePool(const TreeNodePool& other) { CopyFrom(other); }
+  TreeNodePool& operator=(const TreeNodePool& other) {
+    if (this != &other) CopyFrom(other);
+    return *this;
+  }
+  TreeNodePool(TreeNodePool&&) noexcept = default;
+  TreeNodePool& operator=(TreeNodePool&&) noexcept = default;
+
+  TreeNode* Add() {
+    if (chunks_.empty() || chunks_.back().Used == chunks_.back().Size) Grow();
+    Chunk& chunk = chunks_.back();
+    ++count_;
+    return &chunk.Nodes[chunk.Used++];
+  }
+  void Clear() {
+    chunks_.clear();
+    count_ = 0;
+  }
+  std::size_t Count() const { return count_; }
 
  private:
-  std::deque<TreeNode> nodes_;
+  struct Chunk {
+    std::unique_ptr<TreeNode[]> Nodes;
+    std::size_t Size = 0;
+    std::size_t Used = 0;
+  };
+
+  void Grow() {
+    const std::size_t size =
+        chunks_.empty() ? 16 : std::min<std::size_t>(chunks_.back().Size * 2, 1024);
+    chunks_.push_back(Chunk{std::make_unique<TreeNode[]>(size), size, 0});
+  }
+
+  void CopyFrom(const TreeNodePool& other) {
+    Clear();
+    for (const Chunk& chunk : other.chunks_) {
+      for (std::size_t k = 0; k < chunk.Used; ++k) *Add() = chunk.Nodes[k];
+    }
+  }
+
+  std::vector<Chunk> chunks_;
+  std::size_t count_ = 0;
 };
 
 using TreeNodeList = std::vector<TreeNode*>;

@@ -21,6 +21,8 @@ struct TreeTotals {
   // Paired files whose comparison failed (unreadable, not a regular file, 2 GB or more).
   // They are reported as changed; this count lets a caller tell that the answer is incomplete.
   int32_t FailedFiles = 0;
+  // Directories of the scans that could not be listed (their entries are missing).
+  int32_t UnreadableDirs = 0;
 };
 
 }  // namespace kav

@@ -7,6 +7,7 @@
 
 #include "platform/DosTime.h"
 #include "platform/FileSystem.h"
+#include "platform/LongPath.h"
 
 namespace kav {
 namespace {
@@ -55,8 +56,15 @@ class PosixInputFile final : public InputFile {
 class PosixFileSystem final : public FileSystem {
  public:
   bool ListDirectory(const std::string& dir, std::vector<DirEntry>& out) const override {
-    DIR* handle = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (handle == nullptr) return false;
+    ResolvedPath where(dir);
+    if (!where.Ok()) return false;
+    int fd = ::openat(where.DirFd(), where.Name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    DIR* handle = ::fdopendir(fd);
+    if (handle == nullptr) {
+      ::close(fd);
+      return false;
+    }
     int dfd = ::dirfd(handle);
     while (struct dirent* e = ::readdir(handle)) {
       std::string_view name = e->d_name;
@@ -75,20 +83,24 @@ class PosixFileSystem final : public FileSystem {
   }
 
   bool IsDirectory(const std::string& path) const override {
+    ResolvedPath where(path);
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return where.Ok() && ::fstatat(where.DirFd(), where.Name(), &st, 0) == 0 && S_ISDIR(st.st_mode);
   }
 
   bool Stat(const std::string& path, DirEntry& out) const override {
+    ResolvedPath where(path);
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return false;
+    if (!where.Ok() || ::fstatat(where.DirFd(), where.Name(), &st, 0) != 0) return false;
     FillFromStat(st, out);
     return true;
   }
 
   std::unique_ptr<InputFile> Open(const std::string& path) const override {
     // O_NONBLOCK: opening a FIFO must never hang; it is refused below anyway.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    ResolvedPath where(path);
+    if (!where.Ok()) return nullptr;
+    int fd = ::openat(where.DirFd(), where.Name(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return nullptr;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+
+#include "core/TreeNode.h"
+
+namespace kav {
+
+// The merge rules of two depth-first tree lists (index 0, the root, is handled by the
+// caller). Each rule looks at the New record n and the Old record o at the two fronts.
+
+// n is New-only: deeper than o, or at o's level and kind with a smaller relative name, or a
+// file where o is a directory.
+inline bool IsInsertion(const TreeNode& n, const TreeNode& o) {
+  if (n.Level > o.Level) return true;
+  if (n.Kind == o.Kind) return n.Level == o.Level && n.Text < o.Text;
+  return n.Kind == NodeFile;
+}
+
+// o is Old-only: the mirror image of IsInsertion.
+inline bool IsDeletion(const TreeNode& n, const TreeNode& o) {
+  if (n.Level < o.Level) return true;
+  if (n.Kind == o.Kind) return n.Level == o.Level && n.Text > o.Text;
+  return o.Kind == NodeFile;
+}
+
+// Same level, same kind, same relative name. A file never pairs with a directory, not even
+// with two names that differ only in case standing on one side.
+inline bool IsPairing(const TreeNode& n, const TreeNode& o) {
+  return n.Level == o.Level && n.Kind == o.Kind && n.Text == o.Text;
+}
+
+// Walks both lists from index 1 in one pass until both are exhausted or a halt is requested.
+// Each cycle applies the insertion, deletion and pairing tests in turn, each on the records
+// then at the fronts, and calls the visitor's Insert(i), Delete(j) or Pair(i, j).
+// BeginCycle(i) runs first in every cycle in which the New side is not exhausted.
+template <class Visitor>
+void MergeTreeLists(const TreeNodeList& news, const TreeNodeList& olds, const bool& halt,
+                    Visitor& visitor) {
+  std::size_t i = 1;
+  std::size_t j = 1;
+  const std::size_t newEnd = news.size();
+  const std::size_t oldEnd = olds.size();
+  while (!halt && (i < newEnd || j < oldEnd)) {
+    if (i < newEnd) visitor.BeginCycle(i);
+    bool decided = false;
+    if (i < newEnd && (j >= oldEnd || IsInsertion(*news[i], *olds[j]))) {
+      visitor.Insert(i++);
+      decided = true;
+    }
+    if (j < oldEnd && (i >= newEnd || IsDeletion(*news[i], *olds[j]))) {
+      visitor.Delete(j++);
+      decided = true;
+    }
+    if (i < newEnd && j < oldEnd && IsPairing(*news[i], *olds[j])) {
+      visitor.Pair(i++, j++);
+      decided = true;
+    }
+    // Records of other kinds than directory and file would stall the rules; list them as
+    // New-only rather than loop for ever.
+    if (!decided && i < newEnd) visitor.Insert(i++);
+  }
+}
+
+}  // namespace kav

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/RunState.h"
+
+namespace kav {
+
+// Releases every tree record of the last run and empties the four record lists. Records
+// live in State.TreeNodes, so a record standing in two lists is released once. The next
+// run's preparation calls this before the engine starts.
+void ReleaseTreeRecords(RunState& state);
+
+// The path a record's file or directory is opened or listed by: its on-disk spelling. A
+// record whose on-disk name equals its lower-cased Path keeps DiskPath empty (most trees are
+// spelled in lower case, and a second full path per record would double the memory).
+const std::string& IoPath(const TreeNode& node);
+
+// The last name component of a path, without any '/': "/top/base/" and "/top/base" both give
+// "base"; "/" gives "".
+std::string LastComponent(std::string_view path);
+
+// A fresh record from the run's pool, owned by the pool.
+TreeNode* NewTreeRecord(RunState& state, int32_t kind);
+
+}  // namespace kav

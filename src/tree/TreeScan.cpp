@@ -1,0 +1,218 @@
+#include "tree/TreeScan.h"
+
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
+
+#include "text/Format.h"
+#include "tree/PrintableText.h"
+#include "tree/TreeProgress.h"
+#include "tree/TreeRecords.h"
+
+namespace kav {
+namespace {
+
+// A child's place in byte order of Path. Children share their directory's Path and a '/' as
+// a prefix, so only the name after it counts; its first 16 bytes are held as two big-endian
+// numbers, which settles most comparisons without touching the record (a large directory's
+// sort is otherwise dominated by cache misses). Names cannot hold a 0 byte, so the zero
+// padding of a short name sorts it before any longer name it begins.
+struct ChildKey {
+  uint64_t head[2] = {0, 0};
+  std::string_view name;
+  TreeNode* node = nullptr;
+
+  ChildKey(TreeNode* child, std::size_t prefix) : node(child) {
+    const std::string_view path = child->Path;
+    name = path.substr(std::min(prefix, path.size()));
+    for (std::size_t k = 0; k < 16 && k < name.size(); ++k) {
+      head[k / 8] |= uint64_t{static_cast<unsigned char>(name[k])} << (56 - 8 * (k % 8));
+    }
+  }
+
+  friend bool operator<(const ChildKey& a, const ChildKey& b) {
+    if (a.head[0] != b.head[0]) return a.head[0] < b.head[0];
+    if (a.head[1] != b.head[1]) return a.head[1] < b.head[1];
+    const int order = a.name.compare(b.name);
+    if (order != 0) return order < 0;
+    return IoPath(*a.node) < IoPath(*b.node);  // names equal in lower case
+  }
+};
+
+void SortRange(TreeNodeList& list, std::size_t from, std::size_t to, std::size_t prefix) {
+  if (to <= from + 1) return;
+  std::vector<ChildKey> keys;
+  keys.reserve(to - from);
+  for (std::size_t k = from; k < to; ++k) keys.emplace_back(list[k], prefix);
+  std::sort(keys.begin(), keys.end());
+  for (std::size_t k = from; k < to; ++k) list[k] = keys[k - from].node;
+}
+
+bool HasUpperCase(std::string_view name) {
+  return std::any_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+void AppendChildName(std::string& path, std::string_view name, bool lower) {
+  if (path.empty() || path.back() != '/') path += '/';
+  if (!lower) {
+    path += name;
+    return;
+  }
+  for (char c : name) path += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The depth-first walk. Instead of inserting each directory's entries into the middle of the
+// list, a stack holds the directories found but not yet enumerated (the top is the next one),
+// so the list only ever grows at its end and the walk stays linear in the number of entries.
+class TreeWalk {
+ public:
+  TreeWalk(RunContext& ctx, TreeNodeList& list, std::size_t rootCut)
+      : ctx_(ctx), state_(ctx.State), totals_(ctx.State.Totals), list_(list), rootCut_(rootCut) {}
+
+  void Run(TreeNode* root) {
+    pending_.push_back(root);
+    while (!pending_.empty() && !state_.HaltRequested) {
+      TreeNode* next = pending_.back();
+      pending_.pop_back();
+      const bool enter = IsEnterable(next);
+      list_.push_back(next);
+      if (enter) ScanDirectory(list_.size() - 1);
+    }
+    // After a halt the directories not yet enumerated stay listed, in walk order.
+    for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) list_.push_back(*it);
+    AddSubTreeSizes();
+  }
+
+ private:
+  bool IsEnterable(const TreeNode* dir) const { return links_.count(dir) == 0; }
+
+  // Lists the directory at `dirIndex`, makes a record per entry and places them: its files
+  // right after it, its sub-directories on the stack in reverse order (the first one next).
+  void ScanDirectory(std::size_t dirIndex) {
+    TreeNode* dir = list_[dirIndex];
+    entries_.clear();
+    if (!ctx_.Fs.ListDirectory(IoPath(*dir), entries_)) {
+      ++totals_.UnreadableDirs;
+      return;
+    }
+    children_.assign(1, dir);
+    subDirs_.clear();
+    lastWasDir_ = true;
+    // The system's own "." and ".." entries each took a turn at the progress point.
+    for (int dot = 0; dot < 2 && !state_.HaltRequested; ++dot) AfterEntry();
+    for (const DirEntry& entry : entries_) {
+      if (state_.HaltRequested) break;
+      if (entry.Kind == EntryKind::Directory) {
+        AddDirectory(dirIndex, entry);
+      } else {
+        AddFile(dirIndex, entry);
+      }
+      AfterEntry();
+    }
+    const std::size_t fileEnd = children_.size();
+    children_.insert(children_.end(), subDirs_.begin(), subDirs_.end());
+    SortChildren(children_, 0, fileEnd, children_.size(), state_.HaltRequested);
+    list_.insert(list_.end(), children_.begin() + 1,
+                 children_.begin() + static_cast<std::ptrdiff_t>(fileEnd));
+    for (std::size_t k = children_.size(); k > fileEnd; --k) pending_.push_back(children_[k - 1]);
+  }
+
+  TreeNode* MakeRecord(std::size_t dirIndex, const DirEntry& entry, int32_t kind) {
+    const TreeNode& dir = *list_[dirIndex];
+    TreeNode* node = NewTreeRecord(state_, kind);
+    node->Path = dir.Path;
+    AppendChildName(node->Path, entry.Name, true);
+    node->Text = node->Path.substr(std::min(rootCut_, node->Path.size()));
+    if (!dir.DiskPath.empty() || HasUpperCase(entry.Name)) {
+      node->DiskPath = IoPath(dir);
+      AppendChildName(node->DiskPath, entry.Name, false);
+    }
+    node->ParentIndex = static_cast<int32_t>(dirIndex);
+    node->Level = dir.Level + 1;
+    return node;
+  }
+
+  void AddDirectory(std::size_t dirIndex, const DirEntry& entry) {
+    TreeNode* node = MakeRecord(dirIndex, entry, NodeDir);
+    if (entry.IsLink) links_.insert(node);
+    ++totals_.TotalDirs;
+    subDirs_.push_back(node);
+    lastWasDir_ = true;
+    ctx_.Ui.SetText(Control::MnCurrStatus,
+                    Format("Iterating thru Dir Num =%d (%s)",
+                           {int64_t{totals_.TotalDirs}, PrintableText(node->Text)}));
+  }
+
+  void AddFile(std::size_t dirIndex, const DirEntry& entry) {
+    TreeNode& dir = *list_[dirIndex];
+    ++totals_.TotalFiles;
+    dir.Size += entry.Size;  // the ancestors get it once the walk ends
+    if (!state_.OptLdeo) {
+      ++dir.FileCount;
+      TreeNode* node = MakeRecord(dirIndex, entry, NodeFile);
+      node->Size = entry.Size;
+      node->Date = entry.Stamp;
+      node->NotRegular = entry.Kind == EntryKind::Other ? 1 : 0;
+      children_.push_back(node);
+      lastWasDir_ = false;
+    }
+    ++totals_.EntryCount;
+  }
+
+  // Lets the window breathe every 50th entry after a directory, every 150th after a file.
+  void AfterEntry() {
+    const int32_t rhythm = lastWasDir_ ? 50 : 150;
+    if (totals_.EntryCount % rhythm == 0) TreeHeartbeat(ctx_.Ui);
+  }
+
+  // Every record follows its directory, so one backward pass hands each directory's total
+  // to its parent after all of its own sub-directories have been added to it.
+  void AddSubTreeSizes() {
+    for (std::size_t k = list_.size(); k-- > 0;) {
+      const TreeNode& node = *list_[k];
+      if (node.Kind == NodeDir && node.ParentIndex >= 0) {
+        list_[static_cast<std::size_t>(node.ParentIndex)]->Size += node.Size;
+      }
+    }
+  }
+
+  RunContext& ctx_;
+  RunState& state_;
+  TreeTotals& totals_;
+  TreeNodeList& list_;
+  std::size_t rootCut_;
+  TreeNodeList pending_;
+  std::unordered_set<const TreeNode*> links_;  // linked directories: listed, never entered
+  std::vector<DirEntry> entries_;
+  TreeNodeList children_;
+  TreeNodeList subDirs_;
+  bool lastWasDir_ = true;
+};
+
+}  // namespace
+
+void SortChildren(TreeNodeList& list, std::size_t d, std::size_t f, std::size_t e,
+                  const bool& haltRequested) {
+  const std::string& dir = list[d]->Path;
+  const std::size_t prefix = dir.size() + (!dir.empty() && dir.back() == '/' ? 0 : 1);
+  if (haltRequested) return;
+  SortRange(list, d + 1, f, prefix);
+  if (haltRequested) return;
+  SortRange(list, f, e, prefix);
+}
+
+void ScanTree(RunContext& ctx, TreeNodeList& list, const std::string& root) {
+  TreeTotals& totals = ctx.State.Totals;
+  TreeNode* top = NewTreeRecord(ctx.State, NodeDir);
+  top->Path = ToLower(root);
+  top->Text = top->Path;
+  if (top->Path != root) top->DiskPath = root;
+  totals.TotalDirs = 1;
+  totals.TotalFiles = 0;
+  totals.EntryCount = 0;
+  const bool endsWithSlash = !root.empty() && root.back() == '/';
+  const std::size_t rootCut = endsWithSlash ? root.size() - 1 : root.size();
+  TreeWalk(ctx, list, rootCut).Run(top);
+}
+
+}  // namespace kav
