@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# Generates its own data, times kavdrift-cli against standard tools on the same data in the
+# same run, and prints the ratios (medians of several runs; page-cached data).
+#   bench/run.sh [--quick]        BENCH_DIR=/path keeps the generated data between calls
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+cli=${CLI:-$here/build/src/cli/kavdrift-cli}
+[ -x "$cli" ] || { echo "build kavdrift-cli first (cmake --build build)" >&2; exit 2; }
+work=${BENCH_DIR:-/tmp/kavdrift-bench}
+runs=5
+big_mib=1024
+tree_files=20000
+flat_files=100000
+million=1000000
+if [ "${1:-}" = "--quick" ]; then
+  runs=3 big_mib=128 tree_files=2000 flat_files=10000 million=100000
+fi
+mkdir -p "$work"
+
+# Median wall time in seconds of running "$@" $runs times (output discarded).
+median() {
+  local times=() t0 t1
+  for _ in $(seq "$runs"); do
+    t0=$(date +%s.%N)
+    "$@" >/dev/null 2>&1 || true
+    t1=$(date +%s.%N)
+    times+=("$(awk -v a="$t0" -v b="$t1" 'BEGIN {printf "%.4f", b - a}')")
+  done
+  printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.3f", (b > 0 ? a / b : 0)}'; }
+
+report() {  # name, our time, their time, tool, limit
+  printf '%-44s kavdrift %8.3fs  %-14s %8.3fs  ratio %6s  (target <= %s)\n' \
+    "$1" "$2" "$4" "$3" "$(ratio "$2" "$3")" "$5"
+}
+
+warm() { find "$@" -type f -exec cat {} + >/dev/null; }
+
+make_big_pair() {
+  local d=$work/big-$big_mib
+  if [ ! -f "$d/new/big.bin" ]; then
+    mkdir -p "$d/new" "$d/old"
+    head -c "$((big_mib * 1024 * 1024))" /dev/urandom >"$d/new/big.bin"
+    cp "$d/new/big.bin" "$d/old/big.bin"
+  fi
+  echo "$d"
+}
+
+make_flat_dir() {
+  local d=$work/flat-$flat_files
+  if [ ! -d "$d/new" ]; then
+    mkdir -p "$d/new" "$d/old"
+    (cd "$d/new" && seq -f 'file%06g.txt' "$flat_files" | xargs touch)
+    cp -a "$d/new/." "$d/old/"
+  fi
+  echo "$d"
+}
+
+# ~tree_files files of ~30 KB in tree_files/20 directories; a few percent changed, inserted
+# and deleted. The Old tree is a time-preserving copy, so equal files have equal stamps.
+make_trees() {
+  local d=$work/trees-$tree_files
+  if [ ! -d "$d/old" ]; then
+    mkdir -p "$d/new"
+    python3 - "$d/new" "$tree_files" <<'PY'
+import os, random, sys
+root, count = sys.argv[1], int(sys.argv[2])
+random.seed(7)
+dirs = max(1, count // 20)
+for i in range(count):
+    sub = os.path.join(root, "d%03d" % (i % 50), "e%04d" % (i % dirs))
+    os.makedirs(sub, exist_ok=True)
+    with open(os.path.join(sub, "f%06d.dat" % i), "wb") as f:
+        f.write(random.randbytes(random.randint(10_000, 50_000)))
+PY
+    cp -a "$d/new" "$d/old"
+    python3 - "$d/new" "$d/old" <<'PY'
+import os, random, sys
+new, old = sys.argv[1], sys.argv[2]
+random.seed(11)
+files = sorted(os.path.join(r, f)[len(new):] for r, _, fs in os.walk(new) for f in fs)
+for rel in random.sample(files, len(files) // 50):          # changed, same size and stamp
+    p = new + rel; st = os.stat(p)
+    with open(p, "r+b") as f: f.seek(st.st_size - 1); f.write(b"\0")
+    os.utime(p, ns=(st.st_atime_ns, st.st_mtime_ns))
+for rel in random.sample(files, len(files) // 100):         # deleted from New
+    if os.path.exists(new + rel): os.remove(new + rel)
+for i, rel in enumerate(random.sample(files, len(files) // 100)):  # inserted into New
+    with open(new + rel + ".ins%d" % i, "wb") as f: f.write(os.urandom(20_000))
+PY
+  fi
+  echo "$d"
+}
+
+make_million() {
+  local d=$work/million-$million
+  if [ ! -d "$d/tree" ]; then
+    mkdir -p "$d/tree"
+    python3 - "$d/tree" "$million" <<'PY'
+import os, sys
+root, count = sys.argv[1], int(sys.argv[2])
+per = 1000
+for i in range(count):
+    if i % per == 0:
+        sub = os.path.join(root, "dir%05d" % (i // per)); os.mkdir(sub)
+    open(os.path.join(sub, "entry%07d" % i), "wb").close()
+PY
+  fi
+  echo "$d"
+}
+
+echo "kavdrift benchmarks: $runs runs each, median wall time; data in $work"
+
+d=$(make_big_pair); warm "$d"
+ours=$(median "$cli" -t 1 -o Veqf --color never "$d/new" "$d/old")
+theirs=$(median cmp "$d/new/big.bin" "$d/old/big.bin")
+report "equal ${big_mib} MiB pair, bytes compared" "$ours" "$theirs" "cmp" 1.2
+
+d=$(make_flat_dir)
+ours=$(median "$cli" -t 1 --color never "$d/new" "$d/old")
+theirs=$(median diff -rq "$d/new" "$d/old")
+report "type 1, $flat_files empty like-named files" "$ours" "$theirs" "diff -rq" "-"
+ours=$(median "$cli" -t 5 --color never "$d/new")
+theirs=$(median sh -c "find '$d/new' -maxdepth 1 | sort")
+report "type 5 scan of $flat_files files" "$ours" "$theirs" "find | sort" 2
+
+d=$(make_trees); warm "$d"
+ours=$(median "$cli" -t 2 -o Veqf --color never "$d/new" "$d/old")
+theirs=$(median diff -rq "$d/new" "$d/old")
+report "type 2, $tree_files files, Veqf (all read)" "$ours" "$theirs" "diff -rq" 1.2
+ours=$(median "$cli" -t 2 --color never "$d/new" "$d/old")
+report "type 2, $tree_files files, size+stamp" "$ours" "$theirs" "diff -rq" 0.5
+
+d=$(make_million)
+rss=$(/usr/bin/time -f %M "$cli" -t 5 --color never "$d/tree" 2>&1 >/dev/null | tail -n 1)
+printf '%-44s peak resident %s MiB (target < 1024)\n' "type 5 over $million entries" \
+  "$((rss / 1024))"
