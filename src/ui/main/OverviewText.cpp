@@ -1,0 +1,38 @@
+#include "ui/main/MainPages.h"
+
+namespace kav::ui {
+
+const char* OverviewText() {
+  return R"(Kavendrift compares a New directory with an Old directory, file by file and byte by byte. Files are paired by name without regard to letter case; a pair is either equal or different, and the program never looks for where inside a file the difference lies. That keeps it fast enough for whole directory trees. A file found only in the New directory is "inserted", one found only in the Old directory is "deleted"; whole sub-directories are called inserted or deleted in the same way. The compared directories are only read, never written.
+
+HOW TO RUN
+Name the New and Old directories (type them, pick them from the history lists, or drop folders from the file manager onto the window), choose a Compare/List Type, set any preferences, and press Start. Halt stops a run at its next step. The report opens in a viewer; "Re-Show Last Report Panel" opens it again later.
+
+COMPARE/LIST TYPES
+1. Compares the like-named files of the two directories, this level only, and writes a grouped summary: changed, equal, inserted and deleted files with their sizes.
+2. Compares the two whole trees, every sub-directory included, and writes a combined tree report (or a side-by-side report with the Lsbs preference).
+3. Like type 1, but only on the like-named files you select.
+4. Like type 1, on New/Old pairs you build yourself; the two names of a pair may differ.
+5. Lists the New tree with its directories, files and sizes; nothing is compared.
+6. Lists the New and Old trees side by side; nothing is compared.
+
+PREFERENCES
+Veqf - Files of equal size and time stamp are still read and compared byte by byte, instead of being taken as equal.
+Chgo - The summary lists changed files only.
+Spnm - The summary leaves out the not-paired (inserted and deleted) names.
+Ldeo - Tree listings show directories only, no files.
+Itdt - Report lines show each file's date and time.
+Ovso - Only the overall summary totals, without the tree section.
+Lmcf - In paired directories list only changed and matched files.
+Gmsg - Add a message line for a directory whose files were filtered out.
+Lchv - List only changed, inserted and deleted entries, plus all non-paired directories.
+Lsbs - Show a type 2 compare as a side-by-side report instead of the tree report.
+
+THE REPORT VIEWER
+Rows are coloured by their change: changed files red, inserted files green and deleted files blue in a summary. The arrow buttons jump to the next or previous span of changes of another kind; Find searches the rows without regard to case; the font size boxes set the list's and the printout's size.
+
+SETTINGS
+Directories, history lists, the chosen type, the preferences and the viewers' sizes are kept in the file Kavdrift.ini, next to the program, or in your configuration folder when the program's folder cannot be written.)";
+}
+
+}  // namespace kav::ui

@@ -1,0 +1,191 @@
+// The window side of a run: Start, Halt and Re-Show, and the Host calls the engines make.
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QUrl>
+
+#include "core/CompareTypes.h"
+#include "core/Dispatcher.h"
+#include "ui/main/DirComboBox.h"
+#include "ui/main/DirHistory.h"
+#include "ui/main/MainPanelRules.h"
+#include "ui/main/MessageBoxes.h"
+#include "ui/main/TFrmMain.h"
+#include "ui/viewers/ShowSingleListReport.h"
+#include "ui/viewers/TFrmVSingle.h"
+
+namespace kav::ui {
+namespace {
+
+// Events are let through at most this often; a per-block call in between costs a clock read.
+constexpr qint64 kPumpIntervalNs = 5'000'000;
+
+std::vector<std::string> LocalNames(const QMimeData* mime) {
+  std::vector<std::string> names;
+  if (mime == nullptr || !mime->hasUrls()) return names;
+  for (const QUrl& url : mime->urls()) {
+    if (url.isLocalFile()) names.push_back(FromQt(url.toLocalFile()));
+  }
+  return names;
+}
+
+}  // namespace
+
+void TFrmMain::MnBtnStartClick() {
+  if (running_) return;
+  if (auto message = MissingSelectionWindowMessage(ComboText(mn_.MnCbCompareType))) {
+    ShowMessage(*message);
+    return;
+  }
+  CopyControlsToPanel();
+  running_ = true;
+  missingViewer_.reset();
+  pumpClock_.invalidate();
+  kav::MnBtnStartClick(ctx_);
+  running_ = false;
+  if (missingViewer_ && !state_.HaltRequested) {
+    SetText(Control::MnCurrStatus, MissingViewerStatus(*missingViewer_ == Viewer::Graph));
+  }
+  if (closeAfterRun_) {
+    closeAfterRun_ = false;
+    SelectPage(PageMainPanel);
+    close();
+  }
+}
+
+void TFrmMain::MnButStopClick() {
+  kav::MnButStopClick(state_);
+}
+
+void TFrmMain::MnBtnRshowClick() {
+  if (running_) return;
+  kav::ShowResults(ctx_);
+}
+
+void TFrmMain::DirectoriesDroppedAt(const std::vector<std::string>& names, int y) {
+  const int oldComboTop = mn_.MnCbOldDirNm->mapTo(this, QPoint(0, 0)).y();
+  DropResult drop = DirectoriesDropped(names, y, oldComboTop);
+  if (drop.NewText) SetComboText(mn_.MnCbNewDirNm, *drop.NewText);
+  if (drop.OldText) SetComboText(mn_.MnCbOldDirNm, *drop.OldText);
+}
+
+void TFrmMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalNames(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void TFrmMain::dropEvent(QDropEvent* event) {
+  std::vector<std::string> names = LocalNames(event->mimeData());
+  if (names.empty()) return;
+  event->acceptProposedAction();
+  DirectoriesDroppedAt(names, event->position().toPoint().y());
+}
+
+QWidget* TFrmMain::ControlWidget(Control control) const {
+  switch (control) {
+    case Control::MnCurrStatus:
+      return mn_.MnCurrStatus;
+    case Control::MnProgressBar:
+      return mn_.MnProgressBar;
+    case Control::MnTitleProgBar:
+      return mn_.MnTitleProgBar;
+    case Control::MnTitlePosPCent:
+      return mn_.MnTitlePosPCent;
+    case Control::MnImage1:
+      return mn_.MnImage1;
+    case Control::MnImage2:
+      return mn_.MnImage2;
+    case Control::MnButStop:
+      return mn_.MnButStop;
+    case Control::MnButExit:
+      return mn_.MnButExit;
+    case Control::MnBtnStart:
+      return mn_.MnBtnStart;
+    case Control::MnBtnRshow:
+      return mn_.MnBtnRshow;
+    case Control::MnCkViewResults:
+      return mn_.MnCkViewResults;
+    case Control::MnCbNewDirNm:
+      return mn_.MnCbNewDirNm;
+    case Control::MnCbOldDirNm:
+      return mn_.MnCbOldDirNm;
+    default:
+      return vsingle_ != nullptr ? vsingle_->ControlWidget(control) : nullptr;
+  }
+}
+
+void TFrmMain::SetText(Control control, std::string_view text) {
+  auto* label = qobject_cast<QLabel*>(ControlWidget(control));
+  if (label == nullptr) return;
+  label->setText(ToQt(text));
+  // The status line must show even when a long step follows before events run again.
+  if (control == Control::MnCurrStatus && label->isVisible()) label->repaint();
+}
+
+void TFrmMain::SetProgress(int position) {
+  mn_.MnProgressBar->setValue(position);
+}
+
+void TFrmMain::SetVisible(Control control, bool visible) {
+  if (QWidget* widget = ControlWidget(control)) widget->setVisible(visible);
+}
+
+void TFrmMain::SetEnabled(Control control, bool enabled) {
+  if (QWidget* widget = ControlWidget(control)) widget->setEnabled(enabled);
+}
+
+void TFrmMain::Focus(Control control) {
+  if (QWidget* widget = ControlWidget(control)) widget->setFocus();
+}
+
+void TFrmMain::ToggleBusyImages() {
+  const bool first = mn_.MnImage1->isVisibleTo(this);
+  mn_.MnImage1->setVisible(!first);
+  mn_.MnImage2->setVisible(first);
+}
+
+void TFrmMain::ProcessPendingEvents() {
+  if (pumpClock_.isValid() && pumpClock_.nsecsElapsed() < kPumpIntervalNs) return;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  pumpClock_.start();
+}
+
+void TFrmMain::ShowMessage(std::string_view text) {
+  ShowOkMessage(this, text);
+}
+
+bool TFrmMain::AskYesNo(std::string_view text) {
+  return AskYesNoQuestion(this, text);
+}
+
+void TFrmMain::RememberDirectory(Control combo, std::string_view text) {
+  auto* box = qobject_cast<QComboBox*>(ControlWidget(combo));
+  if (box == nullptr) return;
+  StringList items = ComboItems(box);
+  if (FindInHistory(items, text) >= 0) return;
+  items.insert(items.begin(), std::string(text));
+  SetComboItems(box, items);
+}
+
+void TFrmMain::OpenViewer(Viewer viewer) {
+  if (viewer == Viewer::SingleList) {
+    if (vsingle_ != nullptr) ShowSingleListReport(state_, *vsingle_);
+    return;
+  }
+  // The split and tree graph viewers come with a later version: say so once the run is over.
+  missingViewer_ = viewer;
+  if (!running_) SetText(Control::MnCurrStatus, MissingViewerStatus(viewer == Viewer::Graph));
+}
+
+void TFrmMain::OpenSelectionWindow(SelectionWindow window) {
+  const std::size_t item = window == SelectionWindow::LikeNames ? 2 : 3;
+  if (auto message = MissingSelectionWindowMessage(std::string(CompareTypeItems[item]))) {
+    ShowMessage(*message);
+  }
+}
+
+}  // namespace kav::ui

@@ -1,0 +1,315 @@
+#include "ui/viewers/TFrmVSingle.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "ui/main/MessageBoxes.h"
+#include "ui/main/QtText.h"
+#include "ui/viewers/FindTextDialog.h"
+#include "ui/viewers/FixedRowDelegate.h"
+#include "ui/viewers/SingleListLogic.h"
+#include "ui/viewers/SingleListModel.h"
+
+namespace kav::ui {
+namespace {
+
+constexpr int kRowHeight = 14;
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption,
+                    const char* hint = nullptr) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  if (hint != nullptr) button->setToolTip(QString::fromUtf8(hint));
+  button->setAutoDefault(false);
+  return button;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const char* caption, const QColor& colour) {
+  auto* label = new QLabel(QString::fromUtf8(caption), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+  return label;
+}
+
+QComboBox* FontSizeBox(QWidget* parent, const char* name) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  for (const char* size : {"8", "9", "10", "11", "12"}) box->addItem(QString::fromLatin1(size));
+  box->setCurrentIndex(2);
+  box->setMinimumContentsLength(3);
+  return box;
+}
+
+// A caption above a control.
+QVBoxLayout* Captioned(QWidget* parent, const char* caption, QLayout* below) {
+  auto* column = new QVBoxLayout;
+  column->setSpacing(1);
+  column->addWidget(new QLabel(QString::fromUtf8(caption), parent), 0, Qt::AlignHCenter);
+  column->addLayout(below);
+  return column;
+}
+
+}  // namespace
+
+TFrmVSingle::TFrmVSingle(RunState& state, QWidget* parent) : QDialog(parent), state_(state) {
+  setObjectName(QStringLiteral("FrmVSingle"));
+  setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+  setSizeGripEnabled(true);
+
+  VlbListBox1 = new QTreeView(this);
+  VlbListBox1->setObjectName(QStringLiteral("VlbListBox1"));
+  Model = new SingleListModel(state_, this);
+  VlbListBox1->setModel(Model);
+  VlbListBox1->setItemDelegate(new FixedRowDelegate(kRowHeight, VlbListBox1));
+  VlbListBox1->setUniformRowHeights(true);
+  VlbListBox1->setRootIsDecorated(false);
+  VlbListBox1->setItemsExpandable(false);
+  VlbListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+  VlbListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  VlbListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  VlbListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  VlbListBox1->setTextElideMode(Qt::ElideNone);
+  VlbListBox1->header()->setStretchLastSection(false);
+  VlbListBox1->header()->setSectionsClickable(false);
+  QFont listFont(QStringLiteral("Courier New"), 8);
+  listFont.setStyleHint(QFont::TypeWriter);
+  listFont.setFixedPitch(true);
+  VlbListBox1->setFont(listFont);
+
+  FindDialog1 = new FindTextDialog(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->setSpacing(2);
+  layout->addWidget(BuildTopPanel());
+  layout->addWidget(VlbListBox1, 1);
+  layout->addWidget(BuildBottomPanel());
+  resize(900, 560);
+
+  connect(LsButReturn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(LsButTop, &QPushButton::clicked, this, &TFrmVSingle::LsButTopClick);
+  connect(LsButbottom, &QPushButton::clicked, this, &TFrmVSingle::LsButbottomClick);
+  connect(LsButFind, &QPushButton::clicked, this, &TFrmVSingle::LsButFindClick);
+  connect(FindDialog1, &FindTextDialog::FindNext, this, &TFrmVSingle::FindDialog1Find);
+  connect(LsBitChngDown, &QPushButton::clicked, this, &TFrmVSingle::LsBitChngDownClick);
+  connect(LsBitChngUp, &QPushButton::clicked, this, &TFrmVSingle::LsBitChngUpClick);
+  connect(LsCbLBFontSz, &QComboBox::currentTextChanged, this, &TFrmVSingle::LsCbLBFontSzChange);
+  connect(LsButPrint, &QPushButton::clicked, this, [this] { NotYetAvailable("Printing"); });
+  connect(LsButColorPrint, &QPushButton::clicked, this,
+          [this] { NotYetAvailable("Printing in colour"); });
+  connect(LsButSaveAs, &QPushButton::clicked, this,
+          [this] { NotYetAvailable("Saving the report"); });
+}
+
+QFrame* TFrmVSingle::BuildTopPanel() {
+  LsPanel2 = new QFrame(this);
+  LsPanel2->setObjectName(QStringLiteral("LsPanel2"));
+  LsPanel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  LsButReturn = Button(LsPanel2, "LsButReturn", "&Return");
+  LsButTop = Button(LsPanel2, "LsButTop", "To &Top");
+  LsButbottom = Button(LsPanel2, "LsButbottom", "To &Btm");
+  LsButPrint = Button(LsPanel2, "LsButPrint", "&Print ...");
+  LsButColorPrint = Button(LsPanel2, "LsButColorPrint", "&Color ...");
+  LsButSaveAs = Button(LsPanel2, "LsButSaveAs", "&SaveAs ...");
+  LsButFind = Button(LsPanel2, "LsButFind", "&Find ...");
+  LsBitChngDown = Button(LsPanel2, "LsBitChngDown", "",
+                         "Highlight next but different type of changed span of lines.");
+  LsBitChngDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+  LsBitChngUp =
+      Button(LsPanel2, "LsBitChngUp", "", "Highlight previous but different type of changed line.");
+  LsBitChngUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+  CbFontSize = FontSizeBox(LsPanel2, "CbFontSize");
+  LsCbLBFontSz = FontSizeBox(LsPanel2, "LsCbLBFontSz");
+
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button :
+       {LsButReturn, LsButTop, LsButbottom, LsButPrint, LsButColorPrint, LsButSaveAs, LsButFind}) {
+    buttons->addWidget(button, 0, Qt::AlignBottom);
+  }
+  auto* spans = new QHBoxLayout;
+  spans->addWidget(LsBitChngDown);
+  spans->addWidget(LsBitChngUp);
+  buttons->addSpacing(12);
+  buttons->addLayout(Captioned(LsPanel2, "Nxt Chg Span", spans));
+  buttons->addSpacing(12);
+  auto* printSize = new QHBoxLayout;
+  printSize->addWidget(CbFontSize);
+  buttons->addLayout(Captioned(LsPanel2, "Print Font Size", printSize));
+  buttons->addSpacing(12);
+  auto* listSize = new QHBoxLayout;
+  listSize->addWidget(LsCbLBFontSz);
+  buttons->addLayout(Captioned(LsPanel2, "ListBox Font Size", listSize));
+  buttons->addStretch();
+
+  NFNameL = Label(LsPanel2, "NFNameL", "New Dir = ", Qt::black);
+  NDirName = Label(LsPanel2, "NDirName", "", QColor(0, 0, 255));
+  OFNameL = Label(LsPanel2, "OFNameL", "Old  Dir = ", Qt::black);
+  ODirName = Label(LsPanel2, "ODirName", "", QColor(255, 0, 0));
+  auto* names = new QHBoxLayout;
+  names->addWidget(NFNameL);
+  names->addWidget(NDirName, 1);
+  names->addWidget(OFNameL);
+  names->addWidget(ODirName, 1);
+
+  auto* panel = new QVBoxLayout(LsPanel2);
+  panel->setContentsMargins(4, 2, 4, 2);
+  panel->setSpacing(2);
+  panel->addLayout(buttons);
+  panel->addLayout(names);
+  return LsPanel2;
+}
+
+QFrame* TFrmVSingle::BuildBottomPanel() {
+  LsPanel1 = new QFrame(this);
+  LsPanel1->setObjectName(QStringLiteral("LsPanel1"));
+  LsPanel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  auto* note = new QLabel(QStringLiteral("\"Save As\" Note:- For colored output, use Rtf \n"
+                                         "file extension and Ms Word Pad for print. "),
+                          LsPanel1);
+  LsLblInsLabel = Label(LsPanel1, "LsLblInsLabel",
+                        "Inserted Files : Files in the New Directory missing in the Old Directory",
+                        QColor(0, 0, 255));
+  LsLblDelLabel = Label(LsPanel1, "LsLblDelLabel",
+                        "Deleted Files   : Files in the Old Directory missing in the New Directory",
+                        QColor(255, 0, 0));
+  LsLblInsLabel->hide();
+  LsLblDelLabel->hide();
+  auto* legend = new QVBoxLayout;
+  legend->addWidget(LsLblInsLabel);
+  legend->addWidget(LsLblDelLabel);
+  auto* panel = new QHBoxLayout(LsPanel1);
+  panel->setContentsMargins(4, 2, 4, 2);
+  panel->addWidget(note);
+  panel->addSpacing(16);
+  panel->addLayout(legend);
+  panel->addStretch();
+  return LsPanel1;
+}
+
+QWidget* TFrmVSingle::ControlWidget(Control control) const {
+  switch (control) {
+    case Control::SingleInsLabel:
+      return LsLblInsLabel;
+    case Control::SingleDelLabel:
+      return LsLblDelLabel;
+    case Control::LsBitChngUp:
+      return LsBitChngUp;
+    case Control::LsBitChngDown:
+      return LsBitChngDown;
+    default:
+      return nullptr;
+  }
+}
+
+void TFrmVSingle::ShowRows(const QString& header) {
+  VlbListBox1->header()->show();
+  Model->Reset(header);
+  FitColumnWidth();
+  if (Model->rowCount() > 0) SelectRow(0);
+  VlbListBox1->scrollToTop();
+}
+
+void TFrmVSingle::FitColumnWidth() {
+  const QFontMetrics metrics(VlbListBox1->font());
+  const int rows = static_cast<int>(WidestRowLength(state_));
+  const int width = metrics.horizontalAdvance(QString(rows, QLatin1Char('M'))) + 12;
+  const int header = VlbListBox1->header()->fontMetrics().horizontalAdvance(
+                         Model->headerData(0, Qt::Horizontal).toString()) +
+                     16;
+  VlbListBox1->header()->resizeSection(0, std::max({width, header, 200}));
+}
+
+int TFrmVSingle::SelectedRow() const {
+  const QModelIndexList selected = VlbListBox1->selectionModel()->selectedRows();
+  return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void TFrmVSingle::SelectRow(int row) {
+  if (row < 0 || row >= Model->rowCount()) return;
+  const QModelIndex index = Model->index(row, 0);
+  VlbListBox1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+  VlbListBox1->scrollTo(index);
+}
+
+void TFrmVSingle::SetListFontSize(int points) {
+  if (points <= 0) return;
+  QFont font = VlbListBox1->font();
+  font.setPointSize(points);
+  VlbListBox1->setFont(font);
+  FitColumnWidth();
+}
+
+int TFrmVSingle::ListFontSize() const {
+  return VlbListBox1->font().pointSize();
+}
+
+void TFrmVSingle::LsButTopClick() {
+  SelectRow(0);
+}
+
+void TFrmVSingle::LsButbottomClick() {
+  SelectRow(Model->rowCount() - 1);
+}
+
+void TFrmVSingle::LsButFindClick() {
+  if (SelectedRow() < 0) SelectRow(0);
+  FindDialog1->Open();
+}
+
+void TFrmVSingle::FindDialog1Find() {
+  if (Model->rowCount() == 0) {
+    ShowOkMessage(FindDialog1, TextNotFoundMessage);
+    return;
+  }
+  FindOutcome outcome =
+      FindRowText(state_, FromQt(FindDialog1->Text()), SelectedRow(), FindDialog1->Down());
+  SelectRow(outcome.Selected);
+  if (!outcome.Found) ShowOkMessage(FindDialog1, TextNotFoundMessage);
+}
+
+void TFrmVSingle::LsBitChngDownClick() {
+  int row = NextChangeSpanDown(state_.ReportLines, SelectedRow());
+  if (row < 0) {
+    ShowOkMessage(this, NoSpanDownMessage);
+  } else {
+    SelectRow(row);
+  }
+}
+
+void TFrmVSingle::LsBitChngUpClick() {
+  int row = NextChangeSpanUp(state_.ReportLines, SelectedRow());
+  if (row < 0) {
+    ShowOkMessage(this, NoSpanUpMessage);
+  } else {
+    SelectRow(row);
+  }
+}
+
+void TFrmVSingle::LsCbLBFontSzChange() {
+  bool number = false;
+  const int points = LsCbLBFontSz->currentText().toInt(&number);
+  if (number) SetListFontSize(points);
+}
+
+void TFrmVSingle::NotYetAvailable(const char* what) {
+  ShowOkMessage(this, std::string(what) + " arrives in a later version of Kavendrift.");
+}
+
+void TFrmVSingle::done(int result) {
+  FindDialog1->hide();
+  StoreSingleViewerGeometry(state_, FromQt(LsCbLBFontSz->currentText()),
+                            FromQt(CbFontSize->currentText()), y(), height(), width());
+  QDialog::done(result);
+}
+
+}  // namespace kav::ui

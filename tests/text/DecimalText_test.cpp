@@ -1,0 +1,25 @@
+#include "text/DecimalText.h"
+
+#include <gtest/gtest.h>
+
+namespace kav {
+namespace {
+
+TEST(DecimalText, ReadsPlainDecimalsOnly) {
+  struct Case {
+    const char* text;
+    std::optional<int> value;
+  } cases[] = {
+      {"164", 164},       {"-20", -20},
+      {"+7", 7},          {"  616", 616},
+      {"0", 0},           {"", {}},
+      {"   ", {}},        {"12 ", {}},
+      {"1e3", {}},        {"0x10", {}},
+      {"abc", {}},        {"-", {}},
+      {"2147483648", {}}, {"-2147483648", -2147483647 - 1},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseDecimal(c.text), c.value) << c.text;
+}
+
+}  // namespace
+}  // namespace kav
