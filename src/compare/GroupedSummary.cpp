@@ -6,15 +6,19 @@
 #include "compare/SummaryMerge.h"
 #include "compare/SummaryRows.h"
 #include "core/CompareTypes.h"
+#include "text/CharacterCut.h"
 #include "text/Format.h"
+#include "tree/PrintableText.h"
 
 namespace kav {
 namespace {
 
 constexpr std::size_t LineLimit = 132;
 
+// File and directory names may hold control characters (a newline, a tab); one of those in a
+// line would split a report row in the viewer, in a saved file and in kavdrift-cli's output.
 void Emit(RunState& state, std::string_view line) {
-  state.ReportLines.push_back(Cut(line, LineLimit));
+  state.ReportLines.push_back(CutCharacters(PrintableText(line), LineLimit));
 }
 
 int32_t LineCount(const RunState& state) {

@@ -28,7 +28,9 @@ FileResult UnpairedRecord(RunContext& ctx, const std::string& dir, const std::st
   int64_t size = 0;
   uint32_t stamp = 0;
   if (auto file = ctx.Fs.Open(JoinPath(dir, diskName))) {
-    size = std::max<int64_t>(file->Size(), 0);
+    // A file of 2 GB or more counts as size 0 here, as it does wherever a compare meets it.
+    size = file->Size();
+    if (size < 0 || size >= TooLargeFileSize) size = 0;
     stamp = file->Stamp();
   }
   if (inserted) {

@@ -26,8 +26,9 @@ std::vector<MergedEntry> MergeOrder(const StringList& list, const StringList& ad
 
 // Merges the inserted (NewDirNames) and then the deleted (OldDirNames) names into
 // PairedNewNames and FileResults, each with a record carrying the file's size and stamp (0 and
-// 0 when it cannot be opened; "win386.swp" is never opened and marked not processed), counts
-// their bytes as not processed and raises MaxReturnCode to at least 1. Positions are renumbered.
+// 0 when it cannot be opened, size 0 for a file of 2 GB or more; "win386.swp" is never opened
+// and marked not processed), counts their bytes as not processed and raises MaxReturnCode to at
+// least 1. Positions are renumbered.
 void MergeUnpairedNames(RunContext& ctx, CompareRecords& records);
 
 }  // namespace kav

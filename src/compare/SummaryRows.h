@@ -10,7 +10,7 @@
 namespace kav {
 
 // A name longer than `width` becomes its first 19 characters + "..." + its last 3; a name of
-// at most `width` characters is returned unchanged.
+// at most `width` characters is returned unchanged. A UTF-8 sequence counts as one character.
 std::string ShortenName(std::string_view name, std::size_t width);
 
 // The date-and-time text of a stamp, or an empty text for a stamp of 0 (never opened).

@@ -142,6 +142,22 @@ TEST(RunCompareSection, AReadFailureIsCountedOnceAsNotProcessed) {
   EXPECT_EQ(f.LastLine(), "WARN01: One or more files had processing errors. ");
 }
 
+TEST(RunCompareSection, InsertedNamesDoNotHideAReadFailure) {
+  // The merge of inserted names raises the highest return code to 1; it must not lower a 2.
+  CompareFixture f;
+  f.state.Panel.PrCkVeqf = true;
+  f.tree.SizedFile("new/a", 300000);
+  f.tree.SizedFile("old/a", 300000);
+  f.tree.File("new/only-new", "1");
+  f.fs.FailReadAt(f.NewFile("a"), 2);
+  MnBtnStartClick(f.ctx);
+  EXPECT_EQ(f.SummaryRows(), (Lines{
+                                 "Err  a                                 0        0 ",
+                                 "I -  only-new                          1 ",
+                             }));
+  EXPECT_EQ(f.LastLine(), "WARN01: One or more files had processing errors. ");
+}
+
 TEST(RunCompareSection, BypassShowsTheVerdictWithoutAViewer) {
   CompareFixture f;
   f.state.Panel.MnCkViewResults = true;

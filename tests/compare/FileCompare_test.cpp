@@ -34,13 +34,17 @@ struct PairRun : CompareFixture {
   }
 };
 
-const std::time_t Later = TempTree::DefaultTime + 3600;
+// A function, not a constant: TempTree::DefaultTime is set by another file's initialiser, which
+// may run after this file's.
+std::time_t Later() {
+  return TempTree::DefaultTime + 3600;
+}
 
 TEST(CompareFilePair, TwoEmptyFilesAreEqualWithoutARead) {
   PairRun r;
   r.state.OptVeqf = true;
   r.tree.File("new/e", "");
-  r.tree.File("old/e", "", Later);
+  r.tree.File("old/e", "", Later());
   r.Run("e", "e");
   EXPECT_EQ(r.records.Status.ReturnCode, 0);
   EXPECT_FALSE(r.records.Status.Differs);
@@ -191,7 +195,7 @@ TEST(CompareFilePair, PathsLongerThan255CharactersAreUsedWhole) {
   const std::string level(100, 'd');
   const std::string deep = level + "/" + level + "/" + level;
   r.tree.File("new/" + deep + "/f", "content");
-  r.tree.File("old/" + deep + "/f", "content", Later);
+  r.tree.File("old/" + deep + "/f", "content", Later());
   r.state.NewDirName = r.tree.Path("new/" + deep) + "/";
   r.state.OldDirName = r.tree.Path("old/" + deep) + "/";
   r.state.OptVeqf = true;

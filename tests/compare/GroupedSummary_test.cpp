@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "compare/CompareFixture.h"
@@ -28,6 +29,17 @@ TEST(ShortenName, KeepsNamesUpToTheWidthAndShortensLongerOnes) {
       {"", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(ShortenName(c.name, 26), c.shown);
+
+  // UTF-8: a two-byte letter is one character, and a cut never splits one.
+  const std::string umlauts = "\u00e4\u00f6\u00fc";  // 3 characters, 6 bytes
+  std::string name;
+  for (int i = 0; i < 9; ++i) name += umlauts;  // 27 characters
+  std::string first19;
+  for (int i = 0; i < 6; ++i) first19 += umlauts;
+  first19 += "\u00e4";
+  EXPECT_EQ(ShortenName(name, 26), first19 + "..." + umlauts);
+  const std::string fits = name.substr(0, name.size() - 2);  // 26 characters, 52 bytes
+  EXPECT_EQ(ShortenName(fits, 26), fits);
 }
 
 TEST(GroupedSummary, ALongNameIsShortenedInItsRow) {
@@ -143,6 +155,41 @@ TEST(GroupedSummary, UnpairedWin386SwapFileIsNeverOpened) {
       "        0 New Bin Size Not-Processed           0 Old Bin File Size Not-Processed"));
 }
 
+TEST(GroupedSummary, UnpairedFilesOfTwoGigabytesOrMoreShowSizeZero) {
+  CompareFixture f;
+  f.tree.File("new/big", "");
+  f.tree.File("old/huge", "");
+  std::filesystem::resize_file(f.NewFile("big"), 2147483648u);  // sparse: no disk is used
+  std::filesystem::resize_file(f.OldFile("huge"), 5368709120u);
+  f.tree.File("new/x", "1");
+  f.tree.File("old/x", "1");
+  MnBtnStartClick(f.ctx);
+  EXPECT_EQ(f.SummaryRows(), (Lines{
+                                 "I -  big                               0 ",
+                                 "D -  huge                                       0 ",
+                                 "     x                                 1        1 ",
+                             }));
+  EXPECT_TRUE(f.HasLine(
+      "        0 New Bin Size Not-Processed           0 Old Bin File Size Not-Processed"));
+  EXPECT_TRUE(f.host.messages.empty());
+}
+
+TEST(GroupedSummary, UnpairedFilesAreOpenedByTheirOwnNameAndFifosNever) {
+  CompareFixture f;
+  f.tree.File("new/Upper.TXT", "12345");
+  f.tree.Fifo("old/pipe");  // opening it for its size would block
+  f.tree.File("new/x", "1");
+  f.tree.File("old/x", "1");
+  MnBtnStartClick(f.ctx);
+  EXPECT_EQ(f.SummaryRows(), (Lines{
+                                 "D -  pipe                                       0 ",
+                                 "I -  upper.txt                         5 ",
+                                 "     x                                 1        1 ",
+                             }));
+  EXPECT_TRUE(f.HasLine(
+      "        5 New Bin Size Not-Processed           0 Old Bin File Size Not-Processed"));
+}
+
 TEST(GroupedSummary, SpnmUsesTheNamedLayoutWithoutNotProcessedTotals) {
   CompareFixture f;
   f.state.Panel.PrCkSpnm = true;
@@ -202,6 +249,27 @@ TEST(GroupedSummary, TypeFourListsThePairsWithBothNames) {
             (Lines{" USER SELECT FROM UNLIKE/LIKE-NAME FILE LIST -- COMPARE/LIST OPTION (4)",
                    "  report.txt  :  report_old.txt",
                    "INFORM01: The processed files have differences            ."}));
+}
+
+TEST(GroupedSummary, ControlCharactersInNamesCannotSplitARow) {
+  CompareFixture f;
+  f.SetType(3);
+  f.tree.File("new/line\nbreak", "1");
+  f.tree.File("old/line\nbreak", "1");
+  f.tree.File("new/tab\tname", "22");
+  f.tree.File("old/tab\tname", "22");
+  f.host.onOpenSelection = [&](SelectionWindow) {
+    FillSelectedPairs(f.state, f.fs, {{"line\nbreak", "line\nbreak"}, {"tab\tname", "tab\tname"}});
+    RunCompareSection(f.ctx);
+  };
+  MnBtnStartClick(f.ctx);
+  EXPECT_EQ(f.SummaryRows(), (Lines{
+                                 "     line?break                        1        1 ",
+                                 "     tab?name                          2        2 ",
+                             }));
+  const Lines& lines = f.state.ReportLines;
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(Lines(lines.end() - 3, lines.end() - 1), (Lines{"  line?break", "  tab?name"}));
 }
 
 TEST(GroupedSummary, LinesAreCutAt132Characters) {
