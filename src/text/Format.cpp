@@ -34,8 +34,18 @@ std::string ArgText(const FormatArg& arg) {
   return std::string(std::get<std::string_view>(arg));
 }
 
+// Columns are characters, not bytes: a UTF-8 name must line up like an ASCII one.
+std::size_t CharacterCount(const std::string& text) {
+  std::size_t count = 0;
+  for (char ch : text) {
+    if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++count;
+  }
+  return count;
+}
+
 void AppendPadded(std::string& out, const std::string& text, const Conversion& c) {
-  std::size_t pad = text.size() < c.width ? c.width - text.size() : 0;
+  std::size_t length = CharacterCount(text);
+  std::size_t pad = length < c.width ? c.width - length : 0;
   if (!c.left) out.append(pad, ' ');
   out += text;
   if (c.left) out.append(pad, ' ');

@@ -11,10 +11,10 @@ namespace kav {
 using FormatArg = std::variant<int64_t, std::string_view>;
 
 // printf-like formatting of the report patterns: %d and %s with an optional '-' (left
-// alignment), a width, and a '.' with optional digits. "%7.d" prints the number, 0 included,
-// with at least one digit, right-aligned in 7 places; a wider value is never cut. "%%" is a
-// percent sign. A missing argument prints nothing; a conversion of the wrong kind prints the
-// argument as it is.
+// alignment), a width counted in characters (UTF-8), and a '.' with optional digits. "%7.d" prints
+// the number, 0 included, with at least one digit, right-aligned in 7 places; a wider value is
+// never cut. "%%" is a percent sign. A missing argument prints nothing; a conversion of the wrong
+// kind prints the argument as it is.
 std::string Format(std::string_view pattern, std::initializer_list<FormatArg> args);
 
 // FormatFloat(",#0", value): an integer with thousands separators, no decimals.

@@ -20,6 +20,11 @@ TEST(Format, WidthsAlignmentAndStrings) {
   EXPECT_EQ(Format("100%% done", {}), "100% done");
 }
 
+TEST(Format, WidthCountsCharactersNotBytes) {
+  EXPECT_EQ(Format("[%-6s]", {std::string_view("\xC3\xA4" "b.c")}), "[\xC3\xA4b.c  ]");
+  EXPECT_EQ(Format("[%5s]", {std::string_view("\xC3\xA4")}), "[    \xC3\xA4]");
+}
+
 TEST(Format, MissingArgumentPrintsNothing) {
   EXPECT_EQ(Format("a %d b %s c", {int64_t{1}}), "a 1 b  c");
 }
