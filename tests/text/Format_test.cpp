@@ -21,7 +21,10 @@ TEST(Format, WidthsAlignmentAndStrings) {
 }
 
 TEST(Format, WidthCountsCharactersNotBytes) {
-  EXPECT_EQ(Format("[%-6s]", {std::string_view("\xC3\xA4" "b.c")}), "[\xC3\xA4b.c  ]");
+  EXPECT_EQ(Format("[%-6s]", {std::string_view("\xC3\xA4"
+                                               "b.c")}),
+            "[\xC3\xA4"
+            "b.c  ]");
   EXPECT_EQ(Format("[%5s]", {std::string_view("\xC3\xA4")}), "[    \xC3\xA4]");
 }
 
