@@ -22,7 +22,7 @@ int SingleLevelStatus(const RunState& state) {
 
 int TreeCompareStatus(const RunState& state) {
   const TreeTotals& t = state.Totals;
-  if (t.FailedFiles > 0) return ExitTrouble;
+  if (t.FailedFiles > 0 || t.UnreadableDirs > 0) return ExitTrouble;
   const bool anyChange = t.ChangedFiles > 0 || t.InsertedFiles > 0 || t.DeletedFiles > 0 ||
                          t.InsertedDirs > 0 || t.DeletedDirs > 0;
   return anyChange ? ExitDifferent : ExitEqual;
@@ -43,7 +43,8 @@ int ExitStatusOf(const RunState& state, const RunOutcome& outcome) {
     case 2:
       return TreeCompareStatus(state);
     default:
-      return ExitEqual;
+      // A directory that could not be listed leaves the listing incomplete.
+      return state.Totals.UnreadableDirs > 0 ? ExitTrouble : ExitEqual;
   }
 }
 

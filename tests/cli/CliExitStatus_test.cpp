@@ -83,5 +83,12 @@ TEST(ExitStatusOf, TreeCompareCountsFailuresChangesInsertsAndDeletes) {
   }
 }
 
+TEST(ExitStatusOf, AnUnreadableDirectoryMakesEveryTreeRunIncomplete) {
+  RunState state;
+  state.RunValidated = true;
+  state.Totals.UnreadableDirs = 1;
+  for (int type : {2, 5, 6}) EXPECT_EQ(ExitStatusOf(state, {type, 0, false, ""}), 2) << type;
+}
+
 }  // namespace
 }  // namespace kav::cli
