@@ -1,5 +1,6 @@
 #include "core/SingleListRows.h"
 
+#include <charconv>
 #include <string_view>
 
 #include "text/Format.h"
@@ -46,15 +47,29 @@ uint32_t SummaryRowColor(std::string_view line, std::string_view prefix) {
 }  // namespace
 
 std::string SingleRowText(const RunState& state, int row) {
+  std::string text;
+  AppendSingleRowText(state, row, text);
+  return text;
+}
+
+void AppendSingleRowText(const RunState& state, int row, std::string& out) {
   if (!InsideStore(state, row)) {
-    return Format("*** Orpheus VCL Program Error  - Invalid index\" %d\" to GetItem*** ",
+    out += Format("*** Orpheus VCL Program Error  - Invalid index\" %d\" to GetItem*** ",
                   {int64_t{row}});
+    return;
   }
   const std::string& line = state.ReportLines[row];
   if (state.SummaryTopLine < row && row < state.SummaryTotalsLine) {
-    return Format("%4d  ", {int64_t{row} - state.SummaryTopLine}) + line;
+    // "%4d  " without a temporary: asked for every row of a listing.
+    char digits[24];
+    const int64_t number = int64_t{row} - state.SummaryTopLine;
+    const auto length = static_cast<std::size_t>(
+        std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    out.append(length < 4 ? 4 - length : 0, ' ').append(digits, length).append("  ");
+  } else {
+    out += ' ';
   }
-  return " " + line;
+  out += line;
 }
 
 uint32_t SingleRowColor(RunState& state, int row) {

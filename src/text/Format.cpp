@@ -1,6 +1,7 @@
 #include "text/Format.h"
 
 #include <cctype>
+#include <charconv>
 
 namespace kav {
 namespace {
@@ -76,10 +77,14 @@ std::string Format(std::string_view pattern, std::initializer_list<FormatArg> ar
 }
 
 std::string FormatThousands(int64_t value, std::string_view separator) {
-  std::string digits = std::to_string(value);
-  std::size_t start = (value < 0) ? 1 : 0;
-  std::string out = digits.substr(0, start);
-  std::size_t count = digits.size() - start;
+  // Called for every line of a listing: digits on the stack, one exactly sized result.
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  const std::size_t start = (value < 0) ? 1 : 0;
+  const std::size_t count = static_cast<std::size_t>(end - digits) - start;
+  std::string out;
+  out.reserve(start + count + (count - 1) / 3 * separator.size());
+  out.append(digits, start);
   for (std::size_t k = 0; k < count; ++k) {
     if (k > 0 && (count - k) % 3 == 0) out += separator;
     out += digits[start + k];

@@ -1,6 +1,7 @@
 #include "tree/TreeListReport.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "text/CharacterCut.h"
 #include "text/DateText.h"
@@ -15,13 +16,49 @@ namespace {
 
 constexpr std::size_t LineLimit = 249;
 
+void AppendNumber(std::string& out, int64_t value) {
+  char digits[24];
+  const auto done = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, done.ptr);
+}
+
+// Writes the line of TreeListLine into `line`, reusing its storage.
+void MakeTreeListLine(std::string& line, const TreeNode& record, int rootDepth, bool withDate,
+                      const LocaleFacts& locale) {
+  const int depth = PathDepth(record.Path);
+  const int dots = std::clamp(depth + 2 - rootDepth, 0, static_cast<int>(DotRuler.size()));
+  line.assign(DotRuler.substr(0, static_cast<std::size_t>(dots)));
+  AppendNumber(line, depth);
+  line += ' ';
+  const std::string_view path = record.Path;
+  line += PrintableText(path.substr(static_cast<std::size_t>(NameStart(path) - 1)));
+  line += " (";
+  line += FormatThousands(record.Size, locale.ThousandsSeparator);
+  line += ')';
+  if (record.Kind == NodeDir) {
+    line += "  (Files = ";
+    AppendNumber(line, record.FileCount);
+    line += ')';
+  }
+  if (withDate && record.Kind == NodeFile && record.Date != 0) {
+    line += "  (";
+    line += DateText(record.Date, locale.Date);
+    line += ')';
+  }
+  if (line.size() > LineLimit) line = CutCharacters(line, LineLimit);
+}
+
 // Builds every line of a scanned list for its root, into Path (type 5) or Text (type 6).
+// A listing has one line per entry: the lines are built in one reused buffer and copied into
+// the record's own string, whose storage (the full path it held) is mostly big enough.
 void BuildLines(TreeNodeList& lines, bool intoPath, bool withDate, const LocaleFacts& locale) {
   if (lines.empty()) return;
   const int rootDepth = PathDepth(lines.front()->Path);
+  std::string line;
+  line.reserve(2 * LineLimit);
   for (TreeNode* record : lines) {
-    std::string line = TreeListLine(*record, rootDepth, withDate, locale);
-    (intoPath ? record->Path : record->Text) = std::move(line);
+    MakeTreeListLine(line, *record, rootDepth, withDate, locale);
+    (intoPath ? record->Path : record->Text).assign(line);
   }
 }
 
@@ -35,31 +72,9 @@ TreeNode* SummaryRecord(RunState& state, TreeNodeList& lines) {
 
 std::string TreeListLine(const TreeNode& record, int rootDepth, bool withDate,
                          const LocaleFacts& locale) {
-  const int depth = PathDepth(record.Path);
-  const int dots = std::clamp(depth + 2 - rootDepth, 0, static_cast<int>(DotRuler.size()));
-  // Built in place: a listing has one line per entry, and temporaries would cost more than
-  // the scan itself.
   std::string line;
-  line.reserve(96);
-  line.append(DotRuler.substr(0, static_cast<std::size_t>(dots)));
-  line += std::to_string(depth);
-  line += ' ';
-  const std::string_view path = record.Path;
-  line += PrintableText(path.substr(static_cast<std::size_t>(NameStart(path) - 1)));
-  line += " (";
-  line += FormatThousands(record.Size, locale.ThousandsSeparator);
-  line += ')';
-  if (record.Kind == NodeDir) {
-    line += "  (Files = ";
-    line += std::to_string(record.FileCount);
-    line += ')';
-  }
-  if (withDate && record.Kind == NodeFile && record.Date != 0) {
-    line += "  (";
-    line += DateText(record.Date, locale.Date);
-    line += ')';
-  }
-  return line.size() > LineLimit ? CutCharacters(line, LineLimit) : line;
+  MakeTreeListLine(line, record, rootDepth, withDate, locale);
+  return line;
 }
 
 void ListNewTree(RunContext& ctx) {

@@ -1,21 +1,29 @@
 #include "tree/TreeNames.h"
 
+#include <cstring>
+
 namespace kav {
 
 int NameStart(std::string_view path) {
-  int i = static_cast<int>(path.size());  // 1-based index of the last character
-  if (i == 0) return 1;
-  bool trailing = path[static_cast<std::size_t>(i - 1)] == '/';
-  if (trailing) --i;
-  while (i > 0 && path[static_cast<std::size_t>(i - 1)] != '/') --i;
-  if (i == 0) return 1;
-  return trailing ? i + 1 : i;
+  if (path.empty()) return 1;
+  const bool trailing = path.back() == '/';
+  const std::string_view head = trailing ? path.substr(0, path.size() - 1) : path;
+  const std::size_t slash = head.rfind('/');
+  if (slash == std::string_view::npos) return 1;
+  const int position = static_cast<int>(slash) + 1;  // 1-based index of that '/'
+  return trailing ? position + 1 : position;
 }
 
 int PathDepth(std::string_view path) {
+  if (path.empty()) return 0;
+  // Called for every line of a listing: memchr skips the long runs between separators.
   int depth = 0;
-  for (std::size_t k = 0; k + 1 < path.size(); ++k) {
-    if (path[k] == '/') ++depth;
+  const char* at = path.data();
+  const char* end = path.data() + path.size() - 1;  // the last character does not count
+  while ((at = static_cast<const char*>(
+              std::memchr(at, '/', static_cast<std::size_t>(end - at)))) != nullptr) {
+    ++depth;
+    ++at;
   }
   return depth;
 }

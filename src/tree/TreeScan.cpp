@@ -1,6 +1,7 @@
 #include "tree/TreeScan.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_set>
 #include <vector>
 
@@ -25,9 +26,16 @@ struct ChildKey {
   ChildKey(TreeNode* child, std::size_t prefix) : node(child) {
     const std::string_view path = child->Path;
     name = path.substr(std::min(prefix, path.size()));
-    for (std::size_t k = 0; k < 16 && k < name.size(); ++k) {
-      head[k / 8] |= uint64_t{static_cast<unsigned char>(name[k])} << (56 - 8 * (k % 8));
-    }
+    unsigned char bytes[16] = {};
+    std::memcpy(bytes, name.data(), std::min(name.size(), sizeof bytes));
+    head[0] = BigEndian(bytes);
+    head[1] = BigEndian(bytes + 8);
+  }
+
+  static uint64_t BigEndian(const unsigned char* bytes) {
+    uint64_t value = 0;
+    for (int k = 0; k < 8; ++k) value = (value << 8) | bytes[k];  // compiled to one byte swap
+    return value;
   }
 
   friend bool operator<(const ChildKey& a, const ChildKey& b) {
@@ -54,11 +62,12 @@ bool HasUpperCase(std::string_view name) {
 
 void AppendChildName(std::string& path, std::string_view name, bool lower) {
   if (path.empty() || path.back() != '/') path += '/';
-  if (!lower) {
-    path += name;
-    return;
+  const std::size_t start = path.size();
+  path += name;
+  if (!lower) return;
+  for (std::size_t k = start; k < path.size(); ++k) {
+    if (path[k] >= 'A' && path[k] <= 'Z') path[k] = static_cast<char>(path[k] - 'A' + 'a');
   }
-  for (char c : name) path += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 // The depth-first walk. Instead of inserting each directory's entries into the middle of the
@@ -120,10 +129,13 @@ class TreeWalk {
   TreeNode* MakeRecord(std::size_t dirIndex, const DirEntry& entry, int32_t kind) {
     const TreeNode& dir = *list_[dirIndex];
     TreeNode* node = NewTreeRecord(state_, kind);
+    // Sized once: growing a path by its name would move it for most records.
+    node->Path.reserve(dir.Path.size() + 1 + entry.Name.size());
     node->Path = dir.Path;
     AppendChildName(node->Path, entry.Name, true);
-    node->Text = node->Path.substr(std::min(rootCut_, node->Path.size()));
+    node->Text.assign(node->Path, std::min(rootCut_, node->Path.size()));
     if (!dir.DiskPath.empty() || HasUpperCase(entry.Name)) {
+      node->DiskPath.reserve(IoPath(dir).size() + 1 + entry.Name.size());
       node->DiskPath = IoPath(dir);
       AppendChildName(node->DiskPath, entry.Name, false);
     }
