@@ -44,13 +44,4 @@ std::optional<std::string> MissingSelectionWindowMessage(const std::string& type
          "unchanged.";
 }
 
-std::string MissingViewerStatus(bool graphViewer) {
-  if (graphViewer) {
-    return " Operation completed. The tree graph viewer is not available in this version "
-           "yet; the report was built but cannot be shown.";
-  }
-  return " Operation completed. The split list viewer is not available in this version "
-         "yet; the report was built but cannot be shown.";
-}
-
 }  // namespace kav

@@ -44,7 +44,4 @@ DropResult DirectoriesDropped(const std::vector<std::string>& names, int dropY, 
 // nothing for a type that runs. The run is then not started, so no report is cleared.
 std::optional<std::string> MissingSelectionWindowMessage(const std::string& typeText);
 
-// The status text after a run whose report has no viewer in this version, or nothing.
-std::string MissingViewerStatus(bool graphViewer);
-
 }  // namespace kav

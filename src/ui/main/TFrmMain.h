@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,7 +96,7 @@ class TFrmMain : public QWidget, public Host {
   void SetPreferenceChecks(const PreferenceChecks& checks);
   void DirComboChanged(QWidget* combo);
   void CopyControlsToPanel();
-  QWidget* ControlWidget(Control control) const;
+  QWidget* ControlWidget(Control control);
 
   MainWindowSetup setup_;
   const FileSystem& fs_;
@@ -114,7 +113,6 @@ class TFrmMain : public QWidget, public Host {
   TFrmVSingle* vsingle_ = nullptr;
   bool running_ = false;
   bool closeAfterRun_ = false;
-  std::optional<Viewer> missingViewer_;
   QElapsedTimer pumpClock_;
 };
 

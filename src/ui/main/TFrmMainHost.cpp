@@ -18,6 +18,7 @@
 #include "ui/main/TFrmMain.h"
 #include "ui/viewers/ShowSingleListReport.h"
 #include "ui/viewers/TFrmVSingle.h"
+#include "ui/viewers/TreeViewers.h"
 
 namespace kav::ui {
 namespace {
@@ -44,13 +45,9 @@ void TFrmMain::MnBtnStartClick() {
   }
   CopyControlsToPanel();
   running_ = true;
-  missingViewer_.reset();
   pumpClock_.invalidate();
   kav::MnBtnStartClick(ctx_);
   running_ = false;
-  if (missingViewer_ && !state_.HaltRequested) {
-    SetText(Control::MnCurrStatus, MissingViewerStatus(*missingViewer_ == Viewer::Graph));
-  }
   if (closeAfterRun_) {
     closeAfterRun_ = false;
     SelectPage(PageMainPanel);
@@ -85,7 +82,7 @@ void TFrmMain::dropEvent(QDropEvent* event) {
   DirectoriesDroppedAt(names, event->position().toPoint().y());
 }
 
-QWidget* TFrmMain::ControlWidget(Control control) const {
+QWidget* TFrmMain::ControlWidget(Control control) {
   switch (control) {
     case Control::MnCurrStatus:
       return mn_.MnCurrStatus;
@@ -113,6 +110,10 @@ QWidget* TFrmMain::ControlWidget(Control control) const {
       return mn_.MnCbNewDirNm;
     case Control::MnCbOldDirNm:
       return mn_.MnCbOldDirNm;
+    case Control::SplitInsLabel:
+    case Control::SplitDelLabel:
+    case Control::VsButLegend:
+      return TreeViewerControl(state_, this, control);
     default:
       return vsingle_ != nullptr ? vsingle_->ControlWidget(control) : nullptr;
   }
@@ -176,9 +177,7 @@ void TFrmMain::OpenViewer(Viewer viewer) {
     if (vsingle_ != nullptr) ShowSingleListReport(state_, *vsingle_);
     return;
   }
-  // The split and tree graph viewers come with a later version: say so once the run is over.
-  missingViewer_ = viewer;
-  if (!running_) SetText(Control::MnCurrStatus, MissingViewerStatus(viewer == Viewer::Graph));
+  OpenTreeViewer(ctx_, viewer, this);
 }
 
 void TFrmMain::OpenSelectionWindow(SelectionWindow window) {

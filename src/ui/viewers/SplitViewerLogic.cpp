@@ -1,0 +1,87 @@
+#include "ui/viewers/SplitViewerLogic.h"
+
+#include <algorithm>
+
+#include "text/DecimalText.h"
+#include "text/Format.h"
+#include "tree/SplitRows.h"
+
+namespace kav {
+namespace {
+
+constexpr std::size_t FindPatternLimit = 128;
+
+std::optional<int> NumberOf(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  return ParseDecimal(text);
+}
+
+bool RowContains(const RunState& state, SplitSide side, int row, const std::string& pattern,
+                 SplitRowTextFn rowText) {
+  return ToLower(rowText(state, side, row)).find(pattern) != std::string::npos;
+}
+
+}  // namespace
+
+std::string SplitViewerCaption(const RunState& state) {
+  return " Kavendrift Compare Program Side-By-Side Report - " + state.StartStamp;
+}
+
+bool SplitListsScrollTogether(const RunState& state) {
+  return !state.ListBothTreesRun;
+}
+
+std::optional<SplitRowPair> SplitTopRows(int leftCount, int rightCount) {
+  if (leftCount < 1 || rightCount < 1) return std::nullopt;
+  return SplitRowPair{0, 0};
+}
+
+std::optional<SplitRowPair> SplitBottomRows(int leftCount, int rightCount) {
+  if (leftCount <= 2 || rightCount <= 2) return std::nullopt;
+  return SplitRowPair{leftCount - 1, rightCount - 1};
+}
+
+std::string SplitFindPattern(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = text.find_last_not_of(' ');
+  return Cut(ToLower(text.substr(first, last - first + 1)), FindPatternLimit);
+}
+
+FindOutcome FindSplitRow(const RunState& state, std::string_view text, int leftSelected, bool down,
+                         SplitRowTextFn rowText) {
+  const int leftCount = static_cast<int>(state.NewTreeLines.size());
+  const int rightCount = static_cast<int>(state.OldTreeLines.size());
+  FindOutcome outcome{leftSelected, false};
+  if (leftCount == 0) return outcome;
+  const std::string pattern = SplitFindPattern(text);
+  const int step = down ? 1 : -1;
+  for (int row = leftSelected + step; row >= 0 && row < leftCount; row += step) {
+    if (RowContains(state, SplitSide::Left, row, pattern, rowText) ||
+        (row < rightCount && RowContains(state, SplitSide::Right, row, pattern, rowText))) {
+      return {row, true};
+    }
+  }
+  return outcome;
+}
+
+SplitViewerRestore PlanSplitViewerRestore(const RunState& state) {
+  SplitViewerRestore plan;
+  plan.PrintFontSize = state.SpPFontSz;
+  plan.DisplayFontSize = state.SpDFontSz;
+  if (!(plan.Top = NumberOf(state.VLSpTop))) return plan;
+  if (!(plan.Height = NumberOf(state.VLSpHt))) return plan;
+  plan.Width = NumberOf(state.VLSpWide);
+  return plan;
+}
+
+void StoreSplitViewerGeometry(RunState& state, std::string_view printFontSize,
+                              std::string_view displayFontSize, int top, int height, int width) {
+  state.SpPFontSz = Cut(printFontSize, 2);
+  state.SpDFontSz = Cut(displayFontSize, 2);
+  state.VLSpTop = Cut(std::to_string(top), 3);
+  state.VLSpHt = Cut(std::to_string(height), 3);
+  state.VLSpWide = Cut(std::to_string(width), 3);
+}
+
+}  // namespace kav

@@ -1,0 +1,196 @@
+// Whole tree runs from the main window's Start to the viewer they end in: type 2 in the tree
+// graph viewer, type 2 with Lsbs and type 6 in the vertical split viewer.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QtTest>
+
+#include "TreeViewerSupport.h"
+#include "UiTestSupport.h"
+#include "core/CompareTypes.h"
+#include "support/TempTree.h"
+#include "ui/main/DirComboBox.h"
+#include "ui/main/TFrmMain.h"
+#include "ui/viewers/GraphTreeModel.h"
+#include "ui/viewers/SplitListModel.h"
+#include "ui/viewers/TFrmGraph.h"
+#include "ui/viewers/TFrmVSplit.h"
+#include "ui/viewers/TFrmVSplit2.h"
+#include "ui/viewers/TreeViewers.h"
+
+using namespace kav;
+using namespace kav::ui;
+using kav::test::Q;
+
+class TreeRunTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<test::TempTree> tree_;
+  std::unique_ptr<TFrmMain> frm_;
+
+  void Open(int type, bool sideBySide = false) {
+    MainWindowSetup setup;
+    setup.ExeDir = tree_->Root();
+    setup.SettingsPath = tree_->Path("Kavdrift.ini");
+    setup.StartStamp = "01/05/24 13:05";
+    frm_ = std::make_unique<TFrmMain>(std::move(setup));
+    frm_->show();
+    const MainPanelControls& mn = frm_->MainPanel();
+    SetComboText(mn.MnCbNewDirNm, tree_->Path("new"));
+    SetComboText(mn.MnCbOldDirNm, tree_->Path("old"));
+    SetComboText(mn.MnCbCompareType, std::string(CompareTypeItems[type - 1]));
+    frm_->findChild<QCheckBox*>("PrCkListStyle")->setChecked(sideBySide);
+  }
+
+  QString Status() const { return frm_->MainPanel().MnCurrStatus->text(); }
+
+ private slots:
+  void init() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    tree_ = std::make_unique<test::TempTree>();
+    test::MakeRealisticTrees(*tree_);
+  }
+  void cleanup() {
+    frm_.reset();
+    tree_.reset();
+  }
+
+  void typeTwoEndsInTheTreeGraphViewer() {
+    test::RecordedMessages messages;
+    Open(2);
+    QString caption, root, statusWhileOpen, changed;
+    int blocks = -1;
+    bool wideEnough = false;
+    test::ModalWatcher<TFrmGraph> watcher([&](TFrmGraph* graph) {
+      caption = graph->windowTitle();
+      root = graph->TreeModel->index(0, 0).data().toString();
+      blocks = graph->GrReditEditBox->document()->blockCount();
+      statusWhileOpen = Status();
+      wideEnough = graph->width() >= 633;
+      changed = graph->GrReditEditBox->document()->toPlainText();
+      graph->GrButReturn->click();
+    });
+    frm_->MainPanel().MnBtnStart->click();
+    QCOMPARE(watcher.opened, 1);
+    QCOMPARE(messages.shown, QStringList());
+    const RunState& state = frm_->State();
+    QCOMPARE(caption, QString("Kavendrift Combined Directory and File Tree View: "
+                              "Kavendrift V3.0d - (08/01/2001)"));
+    QCOMPARE(root, QString("new / old"));
+    QCOMPARE(blocks, static_cast<int>(state.CombinedReport.size()));
+    QVERIFY(changed.contains(" Kavendrift found changes in the Sub-level Directories and files"));
+    QVERIFY(wideEnough);
+    QCOMPARE(statusWhileOpen, QString(" Graphical list tree of Changes Started."));
+    QCOMPARE(Status(), QString(" Graphical list tree of Changes Completed."));
+    QVERIFY(!state.SvGrWidth.empty());
+    QVERIFY(!state.SvGrColWid.empty());
+    QVERIFY(state.NewTreeNodes.empty() && state.OldTreeNodes.empty());
+  }
+
+  void typeTwoWithLsbsEndsInTheAlignedSplitViewer() {
+    test::RecordedMessages messages;
+    Open(2, true);
+    QString caption, leftHeader, leftRow2, rightRow2;
+    int leftRows = -1, rightRows = -1;
+    bool legendButton = false, legendLabels = false, scrollsTogether = false;
+    bool stackedOpened = false;
+    test::ModalWatcher<TFrmVSplit2> stacked([&](TFrmVSplit2* window) {
+      stackedOpened = window->HsButLegend->isVisible();
+      window->HsButReturn->click();
+    });
+    test::ModalWatcher<TFrmVSplit> watcher([&](TFrmVSplit* split) {
+      caption = split->windowTitle();
+      leftRows = split->LeftModel->rowCount();
+      rightRows = split->RightModel->rowCount();
+      leftHeader = split->LeftModel->headerData(0, Qt::Horizontal).toString();
+      leftRow2 = split->LeftModel->index(2, 0).data().toString();
+      rightRow2 = split->RightModel->index(2, 0).data().toString();
+      legendButton = split->VsButLegend->isVisible();
+      legendLabels = split->LsLblInsLabel->isVisible() && split->LsLblDelLabel->isVisible();
+      split->resize(700, 300);  // short enough to scroll
+      QApplication::processEvents();
+      split->SetTopRow(split->VsListbox3, 3);
+      scrollsTogether =
+          split->TopRow(split->VsListbox3) == 3 && split->TopRow(split->VsListBox2) == 3;
+      split->VsBtnHortChg->click();
+      split->LsButReturn->click();
+    });
+    frm_->MainPanel().MnBtnStart->click();
+    QCOMPARE(watcher.opened, 1);
+    QCOMPARE(stacked.opened, 1);
+    QVERIFY(stackedOpened);
+    QCOMPARE(messages.shown, QStringList());
+    const RunState& state = frm_->State();
+    QCOMPARE(caption, QString(" Kavendrift Compare Program Side-By-Side Report - 01/05/24 13:05"));
+    QCOMPARE(leftRows, static_cast<int>(state.NewTreeLines.size()));
+    QCOMPARE(rightRows, leftRows);  // aligned
+    QCOMPARE(leftHeader, QString("Ref#  Codes ...Lvl#  New Directory/File-Name "
+                                 "(Accum-Dir Size/Chg-File Sizes)"));
+    QVERIFY2(leftRow2.startsWith("   2  "), qPrintable(leftRow2));
+    QVERIFY(rightRow2.startsWith("   2  "));
+    QVERIFY(legendButton);
+    QVERIFY(legendLabels);
+    QVERIFY(scrollsTogether);
+    // After the run the legend labels are hidden again.
+    TFrmVSplit& split = SplitViewer(frm_->State(), frm_.get());
+    QVERIFY(split.LsLblInsLabel->isHidden());
+    QVERIFY(!state.VLSpWide.empty());
+    QCOMPARE(Status(),
+             QString("Kavendrift found changes in the Sub-level Directories and files checked."));
+  }
+
+  void typeSixEndsInTheSplitViewerWithIndependentLists() {
+    test::RecordedMessages messages;
+    Open(6);
+    QString caption, leftHeader, rightHeader, left0, right0;
+    int leftRows = -1, rightRows = -1;
+    bool legendButton = true, rightScrollBar = false, independent = false;
+    test::ModalWatcher<TFrmVSplit> watcher([&](TFrmVSplit* split) {
+      caption = split->windowTitle();
+      leftRows = split->LeftModel->rowCount();
+      rightRows = split->RightModel->rowCount();
+      leftHeader = split->LeftModel->headerData(0, Qt::Horizontal).toString();
+      rightHeader = split->RightModel->headerData(0, Qt::Horizontal).toString();
+      left0 = split->LeftModel->index(0, 0).data().toString();
+      right0 = split->RightModel->index(0, 0).data().toString();
+      legendButton = split->VsButLegend->isVisible();
+      rightScrollBar = split->VsListbox3->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
+      split->SetTopRow(split->VsListbox3, 2);
+      independent = split->TopRow(split->VsListBox2) == 0;
+      split->LsButReturn->click();
+    });
+    frm_->MainPanel().MnBtnStart->click();
+    QCOMPARE(watcher.opened, 1);
+    QCOMPARE(messages.shown, QStringList());
+    const RunState& state = frm_->State();
+    QCOMPARE(caption, QString(" Kavendrift Compare Program Side-By-Side Report - 01/05/24 13:05"));
+    QCOMPARE(leftRows, static_cast<int>(state.NewTreeLines.size()));
+    QCOMPARE(rightRows, static_cast<int>(state.OldTreeLines.size()));
+    QCOMPARE(leftHeader, QString(" Ref# ...Lvl# New-Dir/File-Name (Dir-Total/File Size)"));
+    QCOMPARE(rightHeader, QString(" Ref# ...Lvl# Old-Dir/File-Name (Dir-Total/File Size)"));
+    QCOMPARE(left0, QString(" SUMMARY - New-Dirs = 4 New-Files = 7 OPTIONS = None"));
+    QCOMPARE(right0, QString(" SUMMARY - Old-Dirs = 4 Old-Files = 7 OPTIONS = None"));
+    QVERIFY(!legendButton);
+    QVERIFY(rightScrollBar);
+    QVERIFY(independent);
+    QCOMPARE(Status(), QString(" Operation completed normally."));
+  }
+
+  void bypassOpensNoViewer() {
+    Open(2);
+    frm_->MainPanel().MnCkViewResults->setChecked(true);
+    test::ModalWatcher<QDialog> watcher([](QDialog* dialog) { dialog->reject(); });
+    frm_->MainPanel().MnBtnStart->click();
+    QCOMPARE(watcher.opened, 0);
+    QCOMPARE(Status(), QString(" Operation completed normally. Reshow and display of processing "
+                               "results provided."));
+  }
+};
+
+QTEST_MAIN(TreeRunTest)
+#include "TreeRun_qtest.moc"
