@@ -3,7 +3,7 @@
 namespace kav {
 namespace {
 
-constexpr std::array<KeySpec, SettingsKeyCount> kKeys = {{
+constexpr std::array<KeyInfo, SettingsKeyCount> kKeys = {{
     {"Top", KeyKind::Number, 0},           {"Left", KeyKind::Number, 0},
     {"NewDirNm", KeyKind::DirText, 0},     {"NFCombo", KeyKind::History, 0},
     {"OldDirNm", KeyKind::DirText, 0},     {"OFCombo", KeyKind::History, 0},
@@ -83,7 +83,7 @@ auto& TextOf(State& state, SettingsKey key) {
 
 }  // namespace
 
-const KeySpec& SpecOf(SettingsKey key) {
+const KeyInfo& InfoOf(SettingsKey key) {
   return kKeys[static_cast<std::size_t>(key)];
 }
 

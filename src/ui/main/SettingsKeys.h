@@ -67,14 +67,14 @@ enum class KeyKind {
   Bounded,    // a run-state text cut to its width when read
 };
 
-struct KeySpec {
+struct KeyInfo {
   std::string_view Name;
   KeyKind Kind;
   std::size_t Width;  // Bounded only
 };
 
 // The key's name, kind and width.
-const KeySpec& SpecOf(SettingsKey key);
+const KeyInfo& InfoOf(SettingsKey key);
 SettingsKey KeyAt(std::size_t index);
 
 // The run-state text a Bounded key keeps.

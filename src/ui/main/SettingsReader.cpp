@@ -20,16 +20,16 @@ bool StartsWithNoCase(std::string_view line, std::string_view prefix) {
 // The key whose prefix the line begins with, and the value after it.
 std::optional<SettingsKey> MatchKey(std::string_view line, std::string_view& value) {
   for (std::size_t i = 0; i < SettingsKeyCount; ++i) {
-    const KeySpec& spec = SpecOf(KeyAt(i));
-    if (spec.Kind == KeyKind::History) {
-      if (!StartsWithNoCase(line, spec.Name)) continue;
-      std::size_t start = spec.Name.size() + 2;
+    const KeyInfo& info = InfoOf(KeyAt(i));
+    if (info.Kind == KeyKind::History) {
+      if (!StartsWithNoCase(line, info.Name)) continue;
+      std::size_t start = info.Name.size() + 2;
       value = start <= line.size() ? line.substr(start) : std::string_view();
       return KeyAt(i);
     }
-    if (StartsWithNoCase(line, spec.Name) && line.size() > spec.Name.size() &&
-        line[spec.Name.size()] == '=') {
-      value = line.substr(spec.Name.size() + 1);
+    if (StartsWithNoCase(line, info.Name) && line.size() > info.Name.size() &&
+        line[info.Name.size()] == '=') {
+      value = line.substr(info.Name.size() + 1);
       return KeyAt(i);
     }
   }
@@ -73,8 +73,8 @@ struct Reading {
 
 // Applies one value; false when it cannot be read.
 bool ApplyValue(Reading& r, SettingsKey key, std::string_view value) {
-  const KeySpec& spec = SpecOf(key);
-  switch (spec.Kind) {
+  const KeyInfo& info = InfoOf(key);
+  switch (info.Kind) {
     case KeyKind::Number: {
       std::optional<int> number = ParseDecimal(value);
       if (!number) return false;
@@ -105,7 +105,7 @@ bool ApplyValue(Reading& r, SettingsKey key, std::string_view value) {
           value;
       return true;
     case KeyKind::Bounded:
-      BoundedText(r.State, key) = CutCharacters(value, spec.Width);
+      BoundedText(r.State, key) = CutCharacters(value, info.Width);
       return true;
   }
   return true;

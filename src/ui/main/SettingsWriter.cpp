@@ -59,34 +59,34 @@ struct Writing {
   }
 
   void PutKey(SettingsKey key) {
-    const KeySpec& spec = SpecOf(key);
-    switch (spec.Kind) {
+    const KeyInfo& info = InfoOf(key);
+    switch (info.Kind) {
       case KeyKind::Number:
-        Put(spec.Name, std::to_string(key == SettingsKey::Top ? Settings.Top : Settings.Left));
+        Put(info.Name, std::to_string(key == SettingsKey::Top ? Settings.Top : Settings.Left));
         break;
       case KeyKind::DirText:
-        Put(spec.Name, key == SettingsKey::NewDirNm ? Settings.NewDirNm : Settings.OldDirNm);
+        Put(info.Name, key == SettingsKey::NewDirNm ? Settings.NewDirNm : Settings.OldDirNm);
         break;
       case KeyKind::History:
-        PutHistory(spec.Name, HistoryOf(key));
+        PutHistory(info.Name, HistoryOf(key));
         break;
       case KeyKind::TypeText:
-        Put(spec.Name, Settings.CompareType);
+        Put(info.Name, Settings.CompareType);
         break;
       case KeyKind::Flag:
-        Put(spec.Name, FlagOf(key) ? "1" : "0");
+        Put(info.Name, FlagOf(key) ? "1" : "0");
         break;
       case KeyKind::Options:
-        Put(spec.Name, Settings.OptionsText);
+        Put(info.Name, Settings.OptionsText);
         break;
       case KeyKind::Selection: {
         const std::string& text =
             key == SettingsKey::SvULList ? State.UnlikeSelectionText : State.LikeSelectionText;
-        if (!text.empty()) Put(spec.Name, text);
+        if (!text.empty()) Put(info.Name, text);
         break;
       }
       case KeyKind::Bounded:
-        Put(spec.Name, BoundedText(State, key));
+        Put(info.Name, BoundedText(State, key));
         break;
     }
   }
