@@ -125,7 +125,13 @@ theirs=$(median diff -rq "$d/new" "$d/old")
 report "type 1, $flat_files empty like-named files" "$ours" "$theirs" "diff -rq" "-"
 ours=$(median "$cli" -t 5 --color never "$d/new")
 theirs=$(median sh -c "find '$d/new' -maxdepth 1 | sort")
-report "type 5 scan of $flat_files files" "$ours" "$theirs" "find | sort" 2
+report "type 5 list of $flat_files files (whole run)" "$ours" "$theirs" "find | sort" "-"
+scan_bench=$here/build/bench/scan_bench
+if [ -x "$scan_bench" ]; then
+  ours=$(KAVDRIFT_SCAN_DIR="$d/new" "$scan_bench" --benchmark_repetitions="$runs" \
+    --benchmark_format=csv 2>/dev/null | awk -F, '/_median/ {printf "%.4f", $3 / 1000}')
+  report "tree scan of $flat_files files" "$ours" "$theirs" "find | sort" 2
+fi
 
 d=$(make_trees); warm "$d"
 ours=$(median "$cli" -t 2 -o Veqf --color never "$d/new" "$d/old")
