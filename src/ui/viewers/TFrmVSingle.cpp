@@ -16,40 +16,12 @@
 #include "ui/viewers/FixedRowDelegate.h"
 #include "ui/viewers/SingleListLogic.h"
 #include "ui/viewers/SingleListModel.h"
+#include "ui/viewers/ViewerControls.h"
 
 namespace kav::ui {
 namespace {
 
 constexpr int kRowHeight = 14;
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption,
-                    const char* hint = nullptr) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  if (hint != nullptr) button->setToolTip(QString::fromUtf8(hint));
-  button->setAutoDefault(false);
-  return button;
-}
-
-QLabel* Label(QWidget* parent, const char* name, const char* caption, const QColor& colour) {
-  auto* label = new QLabel(QString::fromUtf8(caption), parent);
-  label->setObjectName(QString::fromLatin1(name));
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-  return label;
-}
-
-QComboBox* FontSizeBox(QWidget* parent, const char* name) {
-  auto* box = new QComboBox(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  box->setEditable(true);
-  box->setInsertPolicy(QComboBox::NoInsert);
-  for (const char* size : {"8", "9", "10", "11", "12"}) box->addItem(QString::fromLatin1(size));
-  box->setCurrentIndex(2);
-  box->setMinimumContentsLength(3);
-  return box;
-}
 
 // A caption above a control.
 QVBoxLayout* Captioned(QWidget* parent, const char* caption, QLayout* below) {
@@ -115,21 +87,23 @@ QFrame* TFrmVSingle::BuildTopPanel() {
   LsPanel2 = new QFrame(this);
   LsPanel2->setObjectName(QStringLiteral("LsPanel2"));
   LsPanel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  LsButReturn = Button(LsPanel2, "LsButReturn", "&Return");
-  LsButTop = Button(LsPanel2, "LsButTop", "To &Top");
-  LsButbottom = Button(LsPanel2, "LsButbottom", "To &Btm");
-  LsButPrint = Button(LsPanel2, "LsButPrint", "&Print ...");
-  LsButColorPrint = Button(LsPanel2, "LsButColorPrint", "&Color ...");
-  LsButSaveAs = Button(LsPanel2, "LsButSaveAs", "&SaveAs ...");
-  LsButFind = Button(LsPanel2, "LsButFind", "&Find ...");
-  LsBitChngDown = Button(LsPanel2, "LsBitChngDown", "",
-                         "Highlight next but different type of changed span of lines.");
+  LsButReturn = ViewerButton(LsPanel2, "LsButReturn", "&Return");
+  LsButTop = ViewerButton(LsPanel2, "LsButTop", "To &Top");
+  LsButbottom = ViewerButton(LsPanel2, "LsButbottom", "To &Btm");
+  LsButPrint = ViewerButton(LsPanel2, "LsButPrint", "&Print ...");
+  LsButColorPrint = ViewerButton(LsPanel2, "LsButColorPrint", "&Color ...");
+  LsButSaveAs = ViewerButton(LsPanel2, "LsButSaveAs", "&SaveAs ...");
+  LsButFind = ViewerButton(LsPanel2, "LsButFind", "&Find ...");
+  LsBitChngDown = ViewerButton(LsPanel2, "LsBitChngDown", "",
+                               "Highlight next but different type of changed span of lines.");
   LsBitChngDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-  LsBitChngUp =
-      Button(LsPanel2, "LsBitChngUp", "", "Highlight previous but different type of changed line.");
+  LsBitChngUp = ViewerButton(LsPanel2, "LsBitChngUp", "",
+                             "Highlight previous but different type of changed line.");
   LsBitChngUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
   CbFontSize = FontSizeBox(LsPanel2, "CbFontSize");
+  CbFontSize->setCurrentIndex(2);  // "10"
   LsCbLBFontSz = FontSizeBox(LsPanel2, "LsCbLBFontSz");
+  LsCbLBFontSz->setCurrentIndex(2);
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button :
@@ -151,10 +125,10 @@ QFrame* TFrmVSingle::BuildTopPanel() {
   buttons->addLayout(Captioned(LsPanel2, "ListBox Font Size", listSize));
   buttons->addStretch();
 
-  NFNameL = Label(LsPanel2, "NFNameL", "New Dir = ", Qt::black);
-  NDirName = Label(LsPanel2, "NDirName", "", QColor(0, 0, 255));
-  OFNameL = Label(LsPanel2, "OFNameL", "Old  Dir = ", Qt::black);
-  ODirName = Label(LsPanel2, "ODirName", "", QColor(255, 0, 0));
+  NFNameL = ColoredLabel(LsPanel2, "NFNameL", QString::fromUtf8("New Dir = "), Qt::black);
+  NDirName = ColoredLabel(LsPanel2, "NDirName", QString::fromUtf8(""), QColor(0, 0, 255));
+  OFNameL = ColoredLabel(LsPanel2, "OFNameL", QString::fromUtf8("Old  Dir = "), Qt::black);
+  ODirName = ColoredLabel(LsPanel2, "ODirName", QString::fromUtf8(""), QColor(255, 0, 0));
   auto* names = new QHBoxLayout;
   names->addWidget(NFNameL);
   names->addWidget(NDirName, 1);
@@ -176,12 +150,15 @@ QFrame* TFrmVSingle::BuildBottomPanel() {
   auto* note = new QLabel(QStringLiteral("\"Save As\" Note:- For colored output, use Rtf \n"
                                          "file extension and Ms Word Pad for print. "),
                           LsPanel1);
-  LsLblInsLabel = Label(LsPanel1, "LsLblInsLabel",
-                        "Inserted Files : Files in the New Directory missing in the Old Directory",
-                        QColor(0, 0, 255));
-  LsLblDelLabel = Label(LsPanel1, "LsLblDelLabel",
-                        "Deleted Files   : Files in the Old Directory missing in the New Directory",
-                        QColor(255, 0, 0));
+  LsLblInsLabel = ColoredLabel(
+      LsPanel1, "LsLblInsLabel",
+      QString::fromUtf8("Inserted Files : Files in the New Directory missing in the Old Directory"),
+      QColor(0, 0, 255));
+  LsLblDelLabel =
+      ColoredLabel(LsPanel1, "LsLblDelLabel",
+                   QString::fromUtf8(
+                       "Deleted Files   : Files in the Old Directory missing in the New Directory"),
+                   QColor(255, 0, 0));
   LsLblInsLabel->hide();
   LsLblDelLabel->hide();
   auto* legend = new QVBoxLayout;
