@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <clocale>
-#include <ctime>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -19,7 +18,6 @@
 #include "core/CompareTypes.h"
 #include "core/Dispatcher.h"
 #include "platform/Locale.h"
-#include "text/StartStamp.h"
 
 namespace {
 
@@ -30,21 +28,6 @@ bool WantsColor(ColorWhen when) {
   if (when == ColorWhen::Always) return true;
   if (when == ColorWhen::Never) return false;
   return isatty(STDOUT_FILENO) == 1;
-}
-
-// The moment the run starts, in local time, as the report titles date it.
-std::string CurrentStartStamp(const DateLocale& locale) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local = {};
-  if (localtime_r(&now, &local) == nullptr) return {};
-  StampParts parts;
-  parts.Day = static_cast<unsigned>(local.tm_mday);
-  parts.Month = static_cast<unsigned>(local.tm_mon + 1);
-  parts.Year = static_cast<unsigned>(local.tm_year + 1900);
-  parts.Hour = static_cast<unsigned>(local.tm_hour);
-  parts.Minute = static_cast<unsigned>(local.tm_min);
-  parts.Second = static_cast<unsigned>(local.tm_sec);
-  return StartStampText(parts, locale);
 }
 
 void FillPanel(const CliOptions& options, PanelInputs& panel) {
@@ -67,7 +50,7 @@ int Run(const CliOptions& options) {
   RunState state;
   FillPanel(options, state.Panel);
   const LocaleFacts locale = ReadProcessLocale();
-  state.StartStamp = CurrentStartStamp(locale.Date);
+  state.StartStamp = StartStampNow(locale.Date);
 
   CliHost host(state, std::cerr);
   RunContext ctx{state, host, RealFileSystem(), locale};

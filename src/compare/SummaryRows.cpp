@@ -1,17 +1,11 @@
 #include "compare/SummaryRows.h"
 
-#include <vector>
-
 #include "text/CharacterCut.h"
 #include "text/DateText.h"
 #include "text/Format.h"
 
 namespace kav {
 namespace {
-
-bool IsContinuationByte(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
-}
 
 constexpr std::size_t NameWidth = 26;
 
@@ -27,12 +21,10 @@ std::string SizeColumns(const FileResult& result) {
 
 std::string ShortenName(std::string_view name, std::size_t width) {
   // Characters, not bytes: a cut inside a UTF-8 sequence would garble the name.
-  std::vector<std::size_t> starts;  // byte offset of each character
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if (i == 0 || !IsContinuationByte(name[i])) starts.push_back(i);
-  }
-  if (starts.size() <= width) return std::string(name);
-  return CutCharacters(name, 19) + "..." + std::string(name.substr(starts[starts.size() - 3]));
+  const std::size_t count = CharacterCount(name);
+  if (count <= width) return std::string(name);
+  return CutCharacters(name, 19) + "..." +
+         std::string(name.substr(CharacterOffset(name, count - 3)));
 }
 
 std::string StampText(uint32_t stamp, const DateLocale& locale) {

@@ -1,7 +1,9 @@
 #include "text/Format.h"
 
 #include <cctype>
+
 #include <charconv>
+#include "text/CharacterCut.h"
 
 namespace kav {
 namespace {
@@ -36,14 +38,6 @@ std::string ArgText(const FormatArg& arg) {
 }
 
 // Columns are characters, not bytes: a UTF-8 name must line up like an ASCII one.
-std::size_t CharacterCount(const std::string& text) {
-  std::size_t count = 0;
-  for (char ch : text) {
-    if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++count;
-  }
-  return count;
-}
-
 void AppendPadded(std::string& out, const std::string& text, const Conversion& c) {
   std::size_t length = CharacterCount(text);
   std::size_t pad = length < c.width ? c.width - length : 0;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "text/CharacterCut.h"
 #include "text/Format.h"
-#include "tree/TextColumns.h"
 
 namespace kav {
 namespace {
@@ -82,7 +82,7 @@ int32_t LongestSplitRow(const RunState& state) {
   for (int row = 1; row <= state.NewNumberedCount - 1; ++row) {
     for (SplitSide side : {SplitSide::Left, SplitSide::Right}) {
       if (RecordAt(state, side, row) == nullptr) continue;
-      longest = std::max(longest, ColumnCount(SplitRowText(state, side, row)));
+      longest = std::max(longest, CharacterCount(SplitRowText(state, side, row)));
     }
   }
   return static_cast<int32_t>(longest);

@@ -6,12 +6,9 @@
 
 namespace kav {
 
-// Column arithmetic of the fixed-width text layouts. A column holds one character, counted
-// as CutCharacters (text/CharacterCut.h) counts them: a UTF-8 sequence is one character, so
-// a name with accents neither loses half a letter nor pushes the next column out of place.
-
-// The number of columns the text fills.
-std::size_t ColumnCount(std::string_view text);
+// Column arithmetic of the fixed-width text layouts. A column holds one character as
+// CharacterCount (text/CharacterCut.h) counts them, so a name with accents neither loses half
+// a letter nor pushes the next column out of place.
 
 // Appends blanks until the text fills `columns` columns (a longer text is left as it is).
 void PadToColumns(std::string& text, std::size_t columns);

@@ -23,5 +23,15 @@ TEST(CutCharacters, CountsUtf8SequencesAsOneCharacter) {
   for (const Case& c : cases) EXPECT_EQ(CutCharacters(c.text, c.limit), c.cut) << c.text;
 }
 
+TEST(CharacterCount, CountsSequencesAndLocatesCharacters) {
+  const std::string_view text = "a\xC3\xA9\xEC\x98\xA4z";  // a, e-acute, a Hangul syllable, z
+  EXPECT_EQ(CharacterCount(text), 4u);
+  EXPECT_EQ(CharacterOffset(text, 0), 0u);
+  EXPECT_EQ(CharacterOffset(text, 2), 3u);
+  EXPECT_EQ(CharacterOffset(text, 3), 6u);
+  EXPECT_EQ(CharacterOffset(text, 4), text.size());
+  EXPECT_EQ(CharacterCount("\x80x"), 2u) << "a stray continuation byte opening the text";
+}
+
 }  // namespace
 }  // namespace kav

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "text/CharacterCut.h"
 #include "tree/ReportRows.h"
 #include "tree/SideBySideReport.h"
 #include "tree/SplitRows.h"
-#include "tree/TextColumns.h"
 
 namespace kav {
 namespace {
@@ -96,7 +96,7 @@ TEST(SideBySideFileLines, ColumnsCountCharactersNotBytes) {
   state.NewNumberedCount = state.OldNumberedCount = 2;
   const Lines lines = SideBySideFileLines(state, 8, "");
   ASSERT_EQ(lines.size(), 7u);
-  EXPECT_EQ(ColumnCount(lines[6]), 131u);
+  EXPECT_EQ(CharacterCount(lines[6]), 131u);
   EXPECT_EQ(lines[6],
             Padded(std::string("   1  \xC3\xA9t") + "    1  r?", 132));  // one letter of two bytes
 }
