@@ -21,5 +21,27 @@ TEST(DecimalText, ReadsPlainDecimalsOnly) {
   for (const Case& c : cases) EXPECT_EQ(ParseDecimal(c.text), c.value) << c.text;
 }
 
+TEST(DecimalText, ClampedReadingBringsNumbersBeyond32BitsToTheLimits) {
+  constexpr int Max = 2147483647;
+  constexpr int Min = -Max - 1;
+  struct Case {
+    const char* text;
+    std::optional<int> value;
+  } cases[] = {
+      {"-99", -99},
+      {"2147483647", Max},
+      {"2147483648", Max},
+      {"+4294967296", Max},
+      {"-2147483648", Min},
+      {"-2147483649", Min},
+      {"-99999999999999999999", Min},
+      {"2147483648x", {}},
+      {"", {}},
+      {"abc", {}},
+      {"-", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseClampedDecimal(c.text), c.value) << c.text;
+}
+
 }  // namespace
 }  // namespace kav

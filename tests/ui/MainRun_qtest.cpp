@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeView>
 #include <QtTest>
@@ -34,6 +35,8 @@ struct ViewerVisit {
   bool oldLabelShown = false;
   QString newDir;
   QString oldDir;
+  QRect frame;
+  QRect screenArea;
 };
 
 // Closes the single list viewer as soon as it shows modally, noting what it showed.
@@ -57,6 +60,8 @@ class ViewerCloser : public QObject {
     visit_.oldLabelShown = viewer_->OFNameL->isVisible();
     visit_.newDir = viewer_->NDirName->text();
     visit_.oldDir = viewer_->ODirName->text();
+    visit_.frame = viewer_->frameGeometry();
+    visit_.screenArea = viewer_->screen()->availableGeometry();
     viewer_->accept();
   }
 
@@ -151,6 +156,23 @@ class MainRunTest : public QObject {
     QCOMPARE(again.opened, 1);
     QCOMPARE(again.rows, visit.rows);
     QVERIFY(!again.legendShown);
+  }
+
+  void aViewerOpensWhollyOnTheScreenWhenTheMainWindowStandsPastItsLeftEdge() {
+    test::RecordedMessages messages;
+    Open(1);
+    frm_->move(-99, 100);
+    RunState& state = frm_->State();  // the viewer's stored geometry
+    state.SPFontSz = "10";
+    state.VLTop = "120";
+    state.VLHt = "400";
+    state.VLWide = "700";
+    ViewerVisit visit;
+    ViewerCloser closer(viewer_, visit);
+    frm_->MainPanel().MnBtnStart->click();
+    QCOMPARE(visit.opened, 1);
+    QVERIFY2(visit.screenArea.contains(visit.frame),
+             qPrintable(QString("viewer at %1,%2").arg(visit.frame.x()).arg(visit.frame.y())));
   }
 
   void bypassBuildsTheReportWithoutAViewer() {

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QUrl>
 #include <QtTest>
@@ -170,6 +171,23 @@ class MainWindowTest : public QObject {
     QVERIFY(frm.findChild<QCheckBox*>("PrCkVeqf")->isChecked());
     QVERIFY(!frm.findChild<QCheckBox*>("PrCkChgO")->isChecked());
     QCOMPARE(frm.State().VLWide, std::string("640"));
+  }
+
+  void storedPositionsFarOffTheScreenBringTheWindowOntoIt() {
+    const char* positions[][2] = {{"2147483648", "-2147483649"},
+                                  {"2147483647", "2147483647"},
+                                  {"-2147483648", "99999999999999999999"},
+                                  {"-99", "-40"}};
+    tree_->Dir("New");
+    for (const auto& [top, left] : positions) {
+      tree_->File("Kavdrift.ini", std::string("[Kavdrift]\nTop=") + top + "\nLeft=" + left +
+                                      "\nNewDirNm=" + tree_->Path("New") + "\n");
+      TFrmMain frm(Setup());
+      const QRect area = frm.screen()->availableGeometry();
+      QVERIFY2(area.contains(frm.frameGeometry()), top);
+      // A number beyond 32 bits is still a position: the lines after it are read.
+      QCOMPARE(Text(frm.MainPanel().MnCbNewDirNm), Q(tree_->Path("New")));
+    }
   }
 
   void preferencesCancelRestoresTheBoxesAndText() {

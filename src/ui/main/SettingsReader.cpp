@@ -76,7 +76,7 @@ bool ApplyValue(Reading& r, SettingsKey key, std::string_view value) {
   const KeyInfo& info = InfoOf(key);
   switch (info.Kind) {
     case KeyKind::Number: {
-      std::optional<int> number = ParseDecimal(value);
+      std::optional<int> number = ParseClampedDecimal(value);
       if (!number) return false;
       (key == SettingsKey::Top ? r.Settings.Top : r.Settings.Left) = *number;
       return true;

@@ -3,16 +3,15 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 
 #include "text/CharacterCut.h"
 #include "ui/main/DirComboBox.h"
 #include "ui/main/DirHistory.h"
 #include "ui/main/MainPanelRules.h"
+#include "ui/main/ScreenFit.h"
 #include "ui/main/SettingsReader.h"
 #include "ui/main/SettingsWriter.h"
 
@@ -24,14 +23,6 @@ constexpr int kClientHeight = 418;
 
 const FileSystem& ChooseFs(const MainWindowSetup& setup) {
   return setup.Fs != nullptr ? *setup.Fs : RealFileSystem();
-}
-
-// A stored position that would put the window on no screen at all is not used.
-bool OnSomeScreen(const QRect& frame) {
-  for (QScreen* screen : QGuiApplication::screens()) {
-    if (screen->availableGeometry().intersects(frame)) return true;
-  }
-  return QGuiApplication::screens().isEmpty();
 }
 
 }  // namespace
@@ -114,8 +105,7 @@ void TFrmMain::ConnectControls() {
 
 void TFrmMain::ApplySettings(const MainSettings& settings) {
   kept_ = settings;
-  move(settings.Left, settings.Top);
-  if (!OnSomeScreen(frameGeometry())) move(MainSettings{}.Left, MainSettings{}.Top);
+  PlaceOnScreenAt(*this, settings.Left, settings.Top);
   SetComboItems(mn_.MnCbNewDirNm, settings.NewHistory);
   SetComboText(mn_.MnCbNewDirNm, settings.NewDirNm);
   SetComboItems(mn_.MnCbOldDirNm, settings.OldHistory);

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/main/ScreenFit.h"
+
 namespace kav::ui {
 
 FindTextDialog::FindTextDialog(QWidget* parent) : QDialog(parent) {
@@ -74,6 +76,7 @@ void FindTextDialog::SetDown(bool down) {
 
 void FindTextDialog::Open() {
   SetDown(true);
+  FitOnScreen(*this);
   show();
   raise();
   activateWindow();

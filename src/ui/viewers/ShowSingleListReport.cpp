@@ -5,6 +5,7 @@
 
 #include "core/SingleListRows.h"
 #include "ui/main/QtText.h"
+#include "ui/main/ScreenFit.h"
 #include "ui/viewers/SingleListLogic.h"
 #include "ui/viewers/TFrmVSingle.h"
 
@@ -37,6 +38,7 @@ void RestoreGeometry(const RunState& state, TFrmVSingle& viewer) {
   if (plan.Height) viewer.resize(viewer.width(), *plan.Height);
   if (plan.Width) viewer.resize(*plan.Width, viewer.height());
   if (plan.Top) viewer.move(LeftEdge(viewer), *plan.Top);
+  FitOnScreen(viewer);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/main/QtText.h"
+#include "ui/main/ScreenFit.h"
 #include "ui/viewers/LegendTexts.h"
 #include "ui/viewers/SingleListModel.h"
 #include "ui/viewers/ViewerControls.h"
@@ -76,6 +77,7 @@ void ShowChangeFlagLegend(QWidget* viewer) {
     legend->setParent(viewer, legend->windowFlags());
     if (placed) legend->move(place);
   }
+  FitOnScreen(*legend);
   legend->show();
   legend->raise();
 }

@@ -12,6 +12,7 @@
 
 #include "ui/main/MessageBoxes.h"
 #include "ui/main/QtText.h"
+#include "ui/main/ScreenFit.h"
 #include "ui/viewers/ViewerControls.h"
 
 namespace kav::ui {
@@ -125,6 +126,7 @@ std::optional<SbsChoice> AskSideBySideSave(QWidget* parent, RunState& state, boo
   QPointer<TFrmSbS> dialog = parent->findChild<TFrmSbS*>(QString(), Qt::FindDirectChildrenOnly);
   if (dialog.isNull()) dialog = new TFrmSbS(parent);
   dialog->Prepare(state.MaxRowWidth, state.SaveStacked, targetExists);
+  FitOnScreen(*dialog);
   if (dialog->exec() != QDialog::Accepted || dialog.isNull()) return std::nullopt;
   SbsChoice choice = dialog->Choice();
   state.SaveStacked = choice.Layout == SbsLayout::Stacked;

@@ -15,6 +15,7 @@
 #include "tree/SplitRows.h"
 #include "ui/main/MessageBoxes.h"
 #include "ui/main/QtText.h"
+#include "ui/main/ScreenFit.h"
 #include "ui/viewers/FindTextDialog.h"
 #include "ui/viewers/SplitListModel.h"
 #include "ui/viewers/SplitViewerLogic.h"
@@ -251,6 +252,7 @@ void TFrmVSplit::RestoreGeometry() {
   if (plan.Height) resize(width(), *plan.Height);
   if (plan.Width) resize(*plan.Width, height());
   if (width() < SplitViewerMinimumWidth) resize(SplitViewerMinimumWidth, height());
+  FitOnScreen(*this);
 }
 
 int TFrmVSplit::SelectedRow(const QTreeView* list) const {

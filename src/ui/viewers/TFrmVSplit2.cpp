@@ -11,6 +11,7 @@
 
 #include "ui/main/MessageBoxes.h"
 #include "ui/main/QtText.h"
+#include "ui/main/ScreenFit.h"
 #include "ui/viewers/FindTextDialog.h"
 #include "ui/viewers/HSplitLogic.h"
 #include "ui/viewers/SplitListModel.h"
@@ -160,6 +161,7 @@ void TFrmVSplit2::RestoreGeometry() {
   if (plan.Top) move(x(), *plan.Top);
   if (plan.Height) resize(width(), *plan.Height);
   if (plan.Width) resize(*plan.Width, height());
+  FitOnScreen(*this);
   if (plan.SplitterTop) {
     layout()->activate();
     const int total = HsSplitter1->height() - HsSplitter1->handleWidth();

@@ -9,6 +9,7 @@
 
 #include "tree/TreeEngine.h"
 #include "ui/main/QtText.h"
+#include "ui/main/ScreenFit.h"
 #include "ui/viewers/GraphFileModel.h"
 #include "ui/viewers/GraphViewerLogic.h"
 #include "ui/viewers/TFrmGraph.h"
@@ -35,6 +36,7 @@ void RestoreGraphGeometry(const RunState& state, TFrmGraph& viewer) {
   if (viewer.width() < GraphViewerMinimumWidth) {
     viewer.resize(GraphViewerMinimumWidth, viewer.height());
   }
+  FitOnScreen(viewer);
   // The panes take their stored sizes inside the window's final size.
   viewer.layout()->activate();
   if (plan.DirNodesHeight) SetFirstPane(viewer.GrSplitMain, *plan.DirNodesHeight);
