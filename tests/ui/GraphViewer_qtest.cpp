@@ -215,6 +215,7 @@ class GraphViewerTest : public QObject {
     FindTextDialog* find = viewer->GrFindDialog1;
     QVERIFY(find->isVisible());
     QVERIFY(find->Down());
+    QCOMPARE(test::FindLabelFault(*find), QString());
     auto* next = find->findChild<QPushButton*>("FindNext");
     find->SetText("MAIN.CPP");
     next->click();

@@ -157,6 +157,19 @@ class HSplitViewerTest : public QObject {
     QCOMPARE(viewer.SelectedRow(viewer.HsListbox3), 0);
   }
 
+  void headerBandsSpanTheListsAndTheTitlesScrollIntoView() {
+    RunState state;
+    FillListing(state, 5, 3);
+    TFrmVSplit2 viewer(state, nullptr);
+    viewer.Prepare(ReportFont(8), ReportFont(12));
+    viewer.resize(500, 600);
+    viewer.show();
+    QCOMPARE(test::HeaderBandFault(*viewer.HsListbox3, 0), QString());
+    viewer.resize(1200, 600);
+    QCOMPARE(test::HeaderBandFault(*viewer.HsListbox2, 0), QString());
+    QCOMPARE(test::HeaderBandFault(*viewer.HsListbox3, 0), QString());
+  }
+
   void findTestsTheTopRowFirstAndSelectsBoth() {
     test::RecordedMessages messages;
     RunState state;
@@ -164,6 +177,7 @@ class HSplitViewerTest : public QObject {
     TFrmVSplit2 viewer(state, nullptr);
     viewer.Prepare(ReportFont(8), ReportFont(8));
     viewer.HsButFind->click();
+    QCOMPARE(test::FindLabelFault(*viewer.HsFindDialog1), QString());
     auto* next = viewer.HsFindDialog1->findChild<QPushButton*>("FindNext");
     viewer.HsFindDialog1->SetText("OLD4");
     next->click();

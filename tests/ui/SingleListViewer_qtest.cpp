@@ -150,6 +150,15 @@ class SingleListViewerTest : public QObject {
     QCOMPARE(viewer.SelectedRow(), 0);
   }
 
+  void headerBandSpansTheList() {
+    RunState state;
+    FillSummary(state);
+    TFrmVSingle viewer(state, nullptr);
+    PrepareSingleListReport(state, viewer);
+    viewer.show();
+    QCOMPARE(test::HeaderBandFault(*viewer.VlbListBox1, 0), QString());
+  }
+
   void findSearchesWithoutCaseAndWithoutWrap() {
     test::RecordedMessages messages;
     RunState state;
@@ -161,6 +170,7 @@ class SingleListViewerTest : public QObject {
     FindTextDialog* find = viewer.FindDialog1;
     QVERIFY(find->isVisible());
     QVERIFY(find->Down());
+    QCOMPARE(test::FindLabelFault(*find), QString());
     QCOMPARE(viewer.SelectedRow(), 0);  // opening selects row 0
     QVERIFY(!find->findChild<QCheckBox*>()->isEnabled());
     auto* next = find->findChild<QPushButton*>("FindNext");

@@ -188,6 +188,16 @@ class SplitViewerTest : public QObject {
     QCOMPARE(viewer.SelectedRow(viewer.VsListbox3), 3);
   }
 
+  void headerBandsSpanTheLists() {
+    RunState state;
+    FillAligned(state, 5);
+    TFrmVSplit viewer(state, nullptr);
+    viewer.resize(1400, 560);
+    viewer.show();
+    QCOMPARE(test::HeaderBandFault(*viewer.VsListBox2, 0), QString());
+    QCOMPARE(test::HeaderBandFault(*viewer.VsListbox3, 0), QString());
+  }
+
   void findSearchesBothSidesAndSaysWhenNothingIsFound() {
     test::RecordedMessages messages;
     RunState state;
@@ -197,6 +207,7 @@ class SplitViewerTest : public QObject {
     viewer.LsButFind1->click();
     QVERIFY(viewer.FindDialog1->isVisible());
     QVERIFY(viewer.FindDialog1->Down());
+    QCOMPARE(test::FindLabelFault(*viewer.FindDialog1), QString());
     QCOMPARE(viewer.SelectedRow(viewer.VsListBox2), 0);  // opening selects row 0 in both
     QCOMPARE(viewer.SelectedRow(viewer.VsListbox3), 0);
     auto* next = viewer.FindDialog1->findChild<QPushButton*>("FindNext");

@@ -4,6 +4,7 @@
 // Run it under xvfb-run (or on the offscreen platform).
 #include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTreeView>
 #include <cstdio>
 
@@ -15,6 +16,7 @@
 #include "ui/viewers/TFrmVSplit.h"
 #include "ui/viewers/TFrmVSplit2.h"
 #include "ui/viewers/TreeViewers.h"
+#include "ui/viewers/ViewerControls.h"
 
 using namespace kav;
 using namespace kav::ui;
@@ -97,6 +99,17 @@ int main(int argc, char** argv) {
   stacked.show();
   Save(stacked, folder, "hsplit_type2");
   stacked.hide();
+  // A large font in a narrow window: the header bands span the lists, and the bottom list
+  // scrolled to its right end shows the end of its title row.
+  TFrmVSplit2 large(sideBySide.state, nullptr);
+  large.Prepare(ReportFont(12), ReportFont(12));
+  large.resize(620, 640);
+  large.show();
+  QApplication::processEvents();
+  large.HsListbox3->horizontalScrollBar()->setValue(
+      large.HsListbox3->horizontalScrollBar()->maximum());
+  Save(large, folder, "hsplit_font12_scrolled");
+  large.hide();
   aligned.hide();
 
   test::RecordedRun listing;

@@ -1,8 +1,14 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QString>
 #include <QStringList>
+#include <QStyle>
+#include <QTreeView>
 #include <functional>
 #include <string>
 
@@ -37,6 +43,40 @@ class RecordedMessages {
  private:
   ui::MessageHooks old_;
 };
+
+// What is wrong with the "Fi&nd what:" label of a viewer's find dialog, or "" when it shows
+// as "Find what:" (the n underlined, no '&') with Alt+N leading to the text box.
+inline QString FindLabelFault(const QWidget& dialog) {
+  const auto* text = dialog.findChild<QLineEdit*>(QStringLiteral("FindText"));
+  for (QLabel* label : dialog.findChildren<QLabel*>()) {
+    if (label->text() != QStringLiteral("Fi&nd what:")) continue;
+    if (label->buddy() != text) return QStringLiteral("the label has no buddy");
+    QLabel shown(QStringLiteral("Find what:"));
+    shown.setFont(label->font());
+    if (label->sizeHint().width() != shown.sizeHint().width()) {
+      return QStringLiteral("the label shows its '&'");
+    }
+    return {};
+  }
+  return QStringLiteral("no \"Fi&nd what:\" label");
+}
+
+// What is wrong with a shown report list's header band and horizontal scrolling, or "" when
+// the band spans the whole list and `row` can be scrolled until its text ends in view.
+inline QString HeaderBandFault(QTreeView& list, int row) {
+  QCoreApplication::processEvents();  // the header follows the list's size a moment later
+  if (list.header()->length() < list.viewport()->width()) {
+    return QStringLiteral("the header band ends inside the list");
+  }
+  const QModelIndex index = list.model()->index(row, 0);
+  const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+  const int text = list.fontMetrics().horizontalAdvance(index.data().toString()) + margin;
+  list.horizontalScrollBar()->setValue(list.horizontalScrollBar()->maximum());
+  if (list.visualRect(index).left() + text > list.viewport()->width()) {
+    return QStringLiteral("the row's end cannot be scrolled into view");
+  }
+  return {};
+}
 
 inline QString Q(const std::string& text) {
   return QString::fromStdString(text);

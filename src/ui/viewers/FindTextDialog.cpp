@@ -38,7 +38,10 @@ FindTextDialog::FindTextDialog(QWidget* parent) : QDialog(parent) {
 
   auto* left = new QVBoxLayout;
   auto* textRow = new QHBoxLayout;
-  textRow->addWidget(new QLabel(QStringLiteral("Fi&nd what:"), this));
+  // With its buddy set the label shows "Find what:" and Alt+N goes to the text box.
+  auto* findWhat = new QLabel(QStringLiteral("Fi&nd what:"), this);
+  findWhat->setBuddy(text_);
+  textRow->addWidget(findWhat);
   textRow->addWidget(text_);
   left->addLayout(textRow);
   auto* optionsRow = new QHBoxLayout;

@@ -35,7 +35,9 @@ int SplitListModel::WidestRow() const {
   const TreeNodeList& rows = side_ == SplitSide::Left ? state_.NewTreeLines : state_.OldTreeLines;
   std::size_t widest = 0;
   for (const TreeNode* row : rows) widest = std::max(widest, row->Text.size());
-  return static_cast<int>(widest) + kRowPrefix;
+  // Row 0 of the stacked lists is a title of its own, which may be the widest row.
+  const auto title = static_cast<std::size_t>(data(index(0, 0)).toString().size());
+  return static_cast<int>(std::max(widest + kRowPrefix, title));
 }
 
 int SplitListModel::rowCount(const QModelIndex& parent) const {

@@ -1,7 +1,6 @@
 #include "ui/viewers/TFrmVSingle.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -197,13 +196,7 @@ void TFrmVSingle::ShowRows(const QString& header) {
 }
 
 void TFrmVSingle::FitColumnWidth() {
-  const QFontMetrics metrics(VlbListBox1->font());
-  const int rows = static_cast<int>(WidestRowLength(state_));
-  const int width = metrics.horizontalAdvance(QString(rows, QLatin1Char('M'))) + 12;
-  const int header = VlbListBox1->header()->fontMetrics().horizontalAdvance(
-                         Model->headerData(0, Qt::Horizontal).toString()) +
-                     16;
-  VlbListBox1->header()->resizeSection(0, std::max({width, header, 200}));
+  FitReportListColumn(VlbListBox1, static_cast<int>(WidestRowLength(state_)));
 }
 
 int TFrmVSingle::SelectedRow() const {

@@ -103,7 +103,10 @@ void FitReportListColumn(QTreeView* list, int columns) {
                              ? list->model()->headerData(0, Qt::Horizontal).toString()
                              : QString();
   const int heading = list->header()->fontMetrics().horizontalAdvance(header) + 16;
-  list->header()->resizeSection(0, std::max({rows, heading, 200}));
+  // The one column, and with it the header band, spans the list however wide the list is,
+  // and reaches past it to the widest row, which the horizontal scroll bar then brings in.
+  list->header()->setStretchLastSection(true);
+  list->header()->setMinimumSectionSize(std::max({rows, heading, 200}));
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

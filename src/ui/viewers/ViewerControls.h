@@ -41,7 +41,8 @@ QFont ReportFont(int points);
 // font, single selection, scrolling by whole rows so that the top row is the scroll value.
 QTreeView* ReportListBox(QWidget* parent, const char* name);
 
-// Widens the list's one column to hold `columns` characters of its font (and its header).
+// Widens the list's one column, and its header band, to the list's width and at least to
+// `columns` characters of its font (and its header text).
 void FitReportListColumn(QTreeView* list, int columns);
 
 // A label the user can click.
