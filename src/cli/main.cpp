@@ -18,6 +18,7 @@
 #include "core/CompareTypes.h"
 #include "core/Dispatcher.h"
 #include "platform/Locale.h"
+#include "tree/TreeEngine.h"
 
 namespace {
 
@@ -42,6 +43,10 @@ void PrintReport(RunState& state, int type, bool colored) {
     WriteSingleListReport(state, std::cout, colored);
   } else if (!state.HaltRequested) {
     WriteTreeReport(state, type, std::cout, colored);
+  } else {
+    // A halted tree run builds no report; like a halted single-level run's verdict, the line
+    // tells a saved report's reader why it is short.
+    std::cout << TreeRunHaltedText << '\n';
   }
   std::cout.flush();
 }

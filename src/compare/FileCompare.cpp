@@ -51,13 +51,14 @@ void CompareBlocks(RunContext& ctx, CompareRecords& records) {
   const int64_t fileSize = records.New.Size;
   const bool large = fileSize > LargeFileSize;
   if (large) ctx.Ui.SetText(Control::MnTitleProgBar, "File Progress");
-  if (fileSize == 0) return;  // two empty files: equal without a read
 
-  BlockPairReader reader(*records.New.Stream, *records.Old.Stream);
+  BlockPairReader reader(*records.New.Stream, fileSize, *records.Old.Stream, records.Old.Size);
   int64_t blocks = 0;
   int64_t bytesDone = 0;
-  int64_t newCount = fileSize;
-  int64_t oldCount = fileSize;
+  // The first pass always runs: even a file of size 0 is read once, since a file of size 0
+  // may have content (/proc files).
+  int64_t newCount = 1;
+  int64_t oldCount = 1;
   while (newCount == oldCount && newCount != 0 && !status.Differs && !ctx.State.HaltRequested) {
     ctx.Ui.ProcessPendingEvents();
     if (++blocks % 100 == 0) ctx.Ui.ToggleBusyImages();
@@ -68,8 +69,8 @@ void CompareBlocks(RunContext& ctx, CompareRecords& records) {
       status.ReturnCode = ErrorReturnCode;  // unreadable: neither equal nor different
       return;
     }
-    if (newCount < 1 && oldCount < 1) continue;
-    if (!step.Same) {
+    if (newCount < 1 && oldCount < 1 && !step.LengthChanged) continue;
+    if (!step.Same || step.LengthChanged) {
       status.Differs = true;
       status.ReturnCode = DiffReturnCode;
       continue;

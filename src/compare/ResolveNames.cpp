@@ -46,11 +46,14 @@ bool DiskNameIndex::SharesNameWith(const DiskNameIndex& other) const {
 }
 
 SelectedPair SplitPairText(std::string_view text) {
-  std::size_t colon = text.find(':');
+  const std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) return {std::string(text), std::string()};
-  std::size_t newEnd = colon == 0 ? 0 : colon - 1;
-  std::size_t oldStart = std::min(text.size(), colon + 2);
-  return {std::string(text.substr(0, newEnd)), std::string(text.substr(oldStart))};
+  std::string_view newName = text.substr(0, colon);
+  std::string_view oldName = text.substr(colon + 1);
+  // Stored pair texts always carry " : "; a typed "a:b" has no blank to lose.
+  if (newName.ends_with(' ')) newName.remove_suffix(1);
+  if (oldName.starts_with(' ')) oldName.remove_prefix(1);
+  return {std::string(newName), std::string(oldName)};
 }
 
 int FillSelectedPairs(RunState& state, const FileSystem& fs,

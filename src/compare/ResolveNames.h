@@ -37,9 +37,9 @@ struct SelectedPair {
   std::string Old;
 };
 
-// Splits a pair text "new : old" as the type 4 window shows it: the New name is what stands
-// before the character preceding the first ':', the Old name what follows the character after
-// it. A text without ':' is all New name.
+// Splits a pair text "new : old" (as the type 4 window keeps it, or as typed) at the first ':'.
+// One blank next to the colon on each side belongs to the separator, any other character to
+// the names, so "abc:xold" pairs abc with xold. A text without ':' is all New name.
 SelectedPair SplitPairText(std::string_view text);
 
 // Fills PairedNewNames/PairedOldNames (lower-cased) and PairedNewDiskNames/PairedOldDiskNames

@@ -14,9 +14,9 @@ using StringList = std::vector<std::string>;
 // What the engines read from the main panel's controls. The window copies its controls in
 // before Start; kavdrift-cli fills it from its arguments.
 struct PanelInputs {
-  std::string MnCbNewDirNm;     // New directory text, as typed or picked
-  std::string MnCbOldDirNm;     // Old directory text
-  std::string MnCbCompareType;  // type combo text, matched exactly against the item texts
+  std::string MnCbNewDirNm;      // New directory text, as typed or picked
+  std::string MnCbOldDirNm;      // Old directory text
+  std::string MnCbCompareType;   // type combo text, matched exactly against the item texts
   bool MnCkViewResults = false;  // "Bypass show of Report Panel"
   // The ten preference check boxes.
   bool PrCkVeqf = false;
@@ -91,7 +91,8 @@ struct RunState {
   std::string DirSelectEntryNew;
   std::string DirSelectEntryOld;
 
-  // Tree engine records: the pool owns them, the four lists point into it.
+  // Tree engine records: the pool owns them, the four lists point into it. The pool cannot be
+  // copied, so neither can the state; it can be moved.
   TreeNodePool TreeNodes;
   TreeNodeList NewTreeNodes;
   TreeNodeList OldTreeNodes;

@@ -56,12 +56,10 @@ struct TreeNode {
 class TreeNodePool {
  public:
   TreeNodePool() = default;
-  // A copy holds copies of the records; lists pointing into the original still point there.
-  TreeNodePool(const TreeNodePool& other) { CopyFrom(other); }
-  TreeNodePool& operator=(const TreeNodePool& other) {
-    if (this != &other) CopyFrom(other);
-    return *this;
-  }
+  // No copies: the lists that point into a pool would go on pointing into the original. A
+  // move keeps every record where it is, so those pointers stay valid.
+  TreeNodePool(const TreeNodePool&) = delete;
+  TreeNodePool& operator=(const TreeNodePool&) = delete;
   TreeNodePool(TreeNodePool&&) noexcept = default;
   TreeNodePool& operator=(TreeNodePool&&) noexcept = default;
 
@@ -88,13 +86,6 @@ class TreeNodePool {
     const std::size_t size =
         chunks_.empty() ? 16 : std::min<std::size_t>(chunks_.back().Size * 2, 1024);
     chunks_.push_back(Chunk{std::make_unique<TreeNode[]>(size), size, 0});
-  }
-
-  void CopyFrom(const TreeNodePool& other) {
-    Clear();
-    for (const Chunk& chunk : other.chunks_) {
-      for (std::size_t k = 0; k < chunk.Used; ++k) *Add() = chunk.Nodes[k];
-    }
   }
 
   std::vector<Chunk> chunks_;

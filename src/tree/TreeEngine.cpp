@@ -89,7 +89,7 @@ void RunTreeEngine(RunContext& ctx) {
   const bool bypass = state.Panel.MnCkViewResults;
   if (!bypass && !state.HaltRequested) ShowReport(ctx);
   if (state.HaltRequested) {
-    ui.SetText(Control::MnCurrStatus, " Operation prematurely stopped at user request.");
+    ui.SetText(Control::MnCurrStatus, TreeRunHaltedText);
   } else if (bypass) {
     ui.SetText(Control::MnCurrStatus,
                " Operation completed normally. Reshow and display of processing results "

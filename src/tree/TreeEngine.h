@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/RunContext.h"
 
@@ -12,6 +13,10 @@ namespace kav {
 // first. Opens no viewer when "Bypass show of Report Panel" is checked or a halt was
 // requested. The graph viewer restores and stores its own geometry around its opening.
 void RunTreeEngine(RunContext& ctx);
+
+// The status text a halted tree run ends with.
+inline constexpr std::string_view TreeRunHaltedText =
+    " Operation prematurely stopped at user request.";
 
 // The tree graph viewer's caption: "Kavendrift Combined Directory and File Tree View: " and
 // the program's version title.

@@ -59,14 +59,14 @@ int CompareTreeFiles(RunContext& ctx, const TreeNode& n, const TreeNode& o) {
   std::unique_ptr<InputFile> oldFile = OpenComparable(ctx.Fs, o);
   if (oldFile == nullptr) return CompareFailed;
 
-  BlockPairReader reader(*newFile, *oldFile);
+  BlockPairReader reader(*newFile, n.Size, *oldFile, o.Size);
   FileProgress progress(ctx.Ui, oldFile->Size());
   for (int64_t block = 1;; ++block) {
     if (ctx.State.HaltRequested) return CompareFailed;
     if (block % 100 == 0) TreeHeartbeat(ctx.Ui);
     const BlockPairReader::Step step = reader.Next();
     if (step.NewCount < 0 || step.OldCount < 0) return CompareFailed;
-    if (step.NewCount != step.OldCount) return CompareDifferent;
+    if (step.LengthChanged || step.NewCount != step.OldCount) return CompareDifferent;
     if (step.NewCount == 0) return CompareEqual;
     if (!step.Same) return CompareDifferent;
     progress.Add(step.OldCount);

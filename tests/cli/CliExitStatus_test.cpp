@@ -56,13 +56,12 @@ TEST(ExitStatusOf, TroubleOutranksAnyVerdict) {
   EXPECT_EQ(ExitStatusOf(equal, {1, 0, false,
                                  "Abnormal termination. Check with vendor for problem analysis."}),
             2);
-  RunState halted = equal;
-  halted.HaltRequested = true;
-  EXPECT_EQ(ExitStatusOf(halted, {1, 0, false, "x"}), 2);
-  EXPECT_EQ(ExitStatusOf(halted, {5, 0, false, "x"}), 2);
-  RunState invalid = equal;
-  invalid.RunValidated = false;
-  EXPECT_EQ(ExitStatusOf(invalid, {6, 0, false, ""}), 2);
+  equal.HaltRequested = true;
+  EXPECT_EQ(ExitStatusOf(equal, {1, 0, false, "x"}), 2) << "halted";
+  EXPECT_EQ(ExitStatusOf(equal, {5, 0, false, "x"}), 2) << "halted";
+  equal.HaltRequested = false;
+  equal.RunValidated = false;
+  EXPECT_EQ(ExitStatusOf(equal, {6, 0, false, ""}), 2) << "not validated";
 }
 
 TEST(ExitStatusOf, TreeCompareCountsFailuresChangesInsertsAndDeletes) {

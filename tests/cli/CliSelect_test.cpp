@@ -107,6 +107,24 @@ TEST(CliSelect, SamePairTwiceIsComparedTwice) {
   EXPECT_EQ(result.ExitStatus, 1);
 }
 
+// Without blanks around the colon every character of both names is kept: "abc:xold" must not
+// become the pair "ab"/"old", which exists too and is equal.
+TEST(CliSelect, PairWithoutBlanksKeepsWholeNames) {
+  TempTree tree;
+  tree.File("new/abc", "1");
+  tree.File("new/ab", "same");
+  tree.File("old/xold", "2", TempTree::DefaultTime + 60);
+  tree.File("old/old", "same");
+  const CliResult result =
+      RunCli({"-t", "4", "--pair", "abc:xold", tree.Path("new"), tree.Path("old")});
+  const std::vector<std::string> rows = Lines(result.Out);
+  ASSERT_GE(rows.size(), 6u);
+  EXPECT_EQ(rows[5],
+            "   1  *    abc                        xold                              1        1 ");
+  EXPECT_EQ(rows.back(), " INFORM01: The processed files have differences            .");
+  EXPECT_EQ(result.ExitStatus, 1);
+}
+
 struct Refusal {
   const char* Name;
   std::vector<std::string> Files;  // "new/..." or "old/..."; a trailing '/' makes a directory

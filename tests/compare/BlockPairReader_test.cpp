@@ -19,7 +19,7 @@ struct Counts {
 std::vector<Counts> ReadAll(const FileSystem& fs, const std::string& a, const std::string& b) {
   auto newFile = fs.Open(a);
   auto oldFile = fs.Open(b);
-  BlockPairReader reader(*newFile, *oldFile);
+  BlockPairReader reader(*newFile, newFile->Size(), *oldFile, oldFile->Size());
   std::vector<Counts> steps;
   for (int guard = 0; guard < 1000; ++guard) {
     BlockPairReader::Step s = reader.Next();
@@ -58,12 +58,36 @@ TEST(BlockPairReader, AFailedReadStaysFailed) {
   f.fs.FailReadAt(f.OldFile("f"), 1);
   auto newFile = f.fs.Open(f.NewFile("f"));
   auto oldFile = f.fs.Open(f.OldFile("f"));
-  BlockPairReader reader(*newFile, *oldFile);
+  BlockPairReader reader(*newFile, 100, *oldFile, 100);
   BlockPairReader::Step first = reader.Next();
   EXPECT_EQ(first.NewCount, 100);
   EXPECT_EQ(first.OldCount, -1);
   EXPECT_FALSE(first.Same);
   EXPECT_EQ(reader.Next().OldCount, -1);
+}
+
+// Both files hold 100000 equal bytes; only the listed sizes vary.
+TEST(BlockPairReader, ReadsNoFurtherThanTheListedSizePlusOneBlock) {
+  CompareFixture f;
+  f.tree.SizedFile("new/f", 100000);
+  f.tree.SizedFile("old/f", 100000);
+  for (int64_t listed : {int64_t{100000}, int64_t{0}, int64_t{4096}, int64_t{50000},
+                         int64_t{100001}, int64_t{300000}}) {
+    SCOPED_TRACE(listed);
+    auto newFile = f.fs.Open(f.NewFile("f"));
+    auto oldFile = f.fs.Open(f.OldFile("f"));
+    BlockPairReader reader(*newFile, listed, *oldFile, listed);
+    int64_t handedOut = 0;
+    bool changed = false;
+    for (BlockPairReader::Step s = reader.Next(); s.NewCount > 0; s = reader.Next()) {
+      EXPECT_TRUE(s.Same);
+      handedOut += s.NewCount;
+      changed = s.LengthChanged;
+    }
+    changed = changed || reader.Next().LengthChanged;
+    EXPECT_EQ(changed, listed != 100000);
+    EXPECT_LE(handedOut, listed + 4096);
+  }
 }
 
 }  // namespace

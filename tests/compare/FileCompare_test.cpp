@@ -19,12 +19,15 @@ struct PairRun : CompareFixture {
     state.NewDirName = tree.Path("new") + "/";
     state.OldDirName = tree.Path("old") + "/";
   }
-  void Run(const std::string& newName, const std::string& oldName) {
+  void Prepare(const std::string& newName, const std::string& oldName) {
     state.PairedNewNames = {newName};
     state.PairedOldNames = {oldName};
     state.PairCount = 1;
     records.CurrentPairIndex = 0;
     PrepareFilePair(ctx, records);
+  }
+  void Run(const std::string& newName, const std::string& oldName) {
+    Prepare(newName, oldName);
     if (records.Status.ReturnCode == EqualReturnCode) CompareFilePair(ctx, records);
   }
   int Blocks() const { return host.eventPumps - 1; }  // one pump before the blocks
@@ -40,7 +43,8 @@ std::time_t Later() {
   return TempTree::DefaultTime + 3600;
 }
 
-TEST(CompareFilePair, TwoEmptyFilesAreEqualWithoutARead) {
+// One read finds the end: a file of size 0 may still have content.
+TEST(CompareFilePair, TwoEmptyFilesAreEqualAfterOneEmptyRead) {
   PairRun r;
   r.state.OptVeqf = true;
   r.tree.File("new/e", "");
@@ -48,7 +52,7 @@ TEST(CompareFilePair, TwoEmptyFilesAreEqualWithoutARead) {
   r.Run("e", "e");
   EXPECT_EQ(r.records.Status.ReturnCode, 0);
   EXPECT_FALSE(r.records.Status.Differs);
-  EXPECT_EQ(r.Blocks(), 0);
+  EXPECT_EQ(r.Blocks(), 1);
   EXPECT_EQ(r.host.LastStatus(), "Comparing Data Files Tot Files(1) Current File (0)");
 }
 
@@ -101,6 +105,48 @@ TEST(CompareFilePair, OnlyFilesAboveFourMillionBytesShowFileProgress) {
       EXPECT_EQ(r.host.progress.back(), 100);
     }
   }
+}
+
+// The sizes taken when the pair was opened bound the reading: a file that is longer or shorter
+// when it is read is changed, even when both sides changed alike.
+TEST(CompareFilePair, AFileWhoseLengthChangedSinceItWasSizedIsChanged) {
+  struct Case {
+    const char* name;
+    std::size_t size;
+    std::uintmax_t sizeWhenRead;
+  } cases[] = {
+      {"grown by a byte", 8192, 8193},
+      {"grown by many blocks", 100, 1000000},
+      {"shrunk", 10000, 5000},
+      {"empty, then grown", 0, 10},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PairRun r;
+    r.state.OptVeqf = true;
+    r.tree.SizedFile("new/f", c.size);
+    r.tree.SizedFile("old/f", c.size);
+    r.Prepare("f", "f");
+    std::filesystem::resize_file(r.NewFile("f"), c.sizeWhenRead);
+    std::filesystem::resize_file(r.OldFile("f"), c.sizeWhenRead);
+    CompareFilePair(r.ctx, r.records);
+    EXPECT_TRUE(r.records.Status.Differs);
+    EXPECT_EQ(r.records.Status.ReturnCode, 1);
+    EXPECT_LE(r.Blocks(), static_cast<int>(c.size / 4096 + 2));
+  }
+}
+
+// Size 0 and content without end: one block shows that it is not empty.
+TEST(CompareFilePair, LinksToAnEndlessProcFileAreChangedAfterOneBlock) {
+  PairRun r;
+  r.state.OptVeqf = true;
+  r.tree.Symlink("/proc/self/pagemap", "new/p");
+  r.tree.Symlink("/proc/self/pagemap", "old/p");
+  r.Run("p", "p");
+  EXPECT_EQ(r.records.New.Size, 0);
+  EXPECT_TRUE(r.records.Status.Differs);
+  EXPECT_EQ(r.records.Status.ReturnCode, 1);
+  EXPECT_EQ(r.Blocks(), 1);
 }
 
 TEST(CompareFilePair, HaltStopsWithinOneBlock) {

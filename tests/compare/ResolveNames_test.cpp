@@ -38,17 +38,23 @@ TEST(DiskNameIndex, SharesNameWithComparesWithoutCase) {
   EXPECT_TRUE(newIndex.SharesNameWith(DiskNameIndex(f.fs, f.tree.Path("old"))));
 }
 
-TEST(SplitPairText, CutsAroundTheFirstColon) {
+TEST(SplitPairText, OnlyOneBlankEachSideOfTheFirstColonBelongsToTheSeparator) {
   struct Case {
     const char* text;
     const char* newName;
     const char* oldName;
   } cases[] = {
-      {"report.txt : report_old.txt", "report.txt", "report_old.txt"},
+      {"report.txt : report_old.txt", "report.txt", "report_old.txt"},  // as stored
+      {"name  :  old ", "name ", " old "},  // stored names with blanks keep them
+      {"abc:xold", "abc", "xold"},
+      {"a:b", "a", "b"},
       {"a : b : c", "a", "b : c"},
-      {"a:b", "", ""},
-      {"new:  old", "ne", " old"},
+      {"new:  old", "new", " old"},
+      {"new  :old", "new ", "old"},
+      {"a\t:\tb", "a\t", "\tb"},
       {"a :", "a", ""},
+      {":b", "", "b"},
+      {":", "", ""},
       {"plain", "plain", ""},
   };
   for (const Case& c : cases) {

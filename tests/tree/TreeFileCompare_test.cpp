@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/FaultyFileSystem.h"
 #include "support/DeepTree.h"
 #include "tree/TreeRunFixture.h"
@@ -60,6 +62,47 @@ TEST(CompareTreeFiles, ReadsBlocksUntilTheFirstDifference) {
     pair.Scan();
     EXPECT_EQ(pair.Compare(), c.expected);
   }
+}
+
+// The listed sizes bound the reading: a file whose length changed after the scan is changed,
+// even when both sides changed alike.
+TEST(CompareTreeFiles, AFileWhoseLengthDiffersFromItsListedSizeIsChanged) {
+  struct Case {
+    const char* name;
+    std::size_t listed;
+    std::uintmax_t sizeWhenRead;
+  } cases[] = {
+      {"grown by a byte", 8192, 8193},
+      {"grown by many blocks", 100, 1000000},
+      {"shrunk", 10000, 5000},
+      {"empty, then grown", 0, 10},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ComparePair pair;
+    pair.tree.SizedFile("New/f", c.listed);
+    pair.tree.SizedFile("Old/f", c.listed);
+    pair.Scan();
+    std::filesystem::resize_file(pair.tree.Path("New/f"), c.sizeWhenRead);
+    std::filesystem::resize_file(pair.tree.Path("Old/f"), c.sizeWhenRead);
+    EXPECT_EQ(pair.Compare(), CompareDifferent);
+    EXPECT_EQ(pair.run.host.eventPumps, 0);  // stopped before its 100th block
+  }
+}
+
+// Size 0 and content without end: read for one block, not for ever.
+TEST(DecideFilePair, LinksToAnEndlessProcFileAreChangedUnderVeqf) {
+  ComparePair pair;
+  pair.tree.Dir("New");
+  pair.tree.Dir("Old");
+  pair.tree.Symlink("/proc/self/pagemap", "New/p");
+  pair.tree.Symlink("/proc/self/pagemap", "Old/p");
+  pair.run.state.OptVeqf = true;
+  pair.Scan();
+  ASSERT_EQ(pair.news.size(), 2u);
+  EXPECT_EQ(pair.news[1]->Size, 0);
+  EXPECT_EQ(pair.Decide(), CompareDifferent);
+  EXPECT_EQ(pair.run.host.eventPumps, 0);
 }
 
 TEST(CompareTreeFiles, AFileThatCannotBeReadIsNeverEqual) {
