@@ -278,6 +278,43 @@ class MainWindowTest : public QObject {
     QCOMPARE(ComboItems(mn.MnCbNewDirNm), (StringList{t.Path("a"), t.Path("b")}));
   }
 
+  void namesThatAreNotUtf8KeepTheirBytes() {
+    test::TempTree& t = *tree_;
+    const std::string bad = t.Path("Bad\xff\xfeName"), history = t.Path("h\x80");
+    const std::string old = t.Path("Old\xe9"), oldHistory = t.Path("oh\xc3");
+    for (const std::string& dir : {bad, history, old, oldHistory})
+      t.Dir(dir.substr(t.Root().size() + 1));
+    t.File("Bad\xff\xfeName/a.txt", "a");
+    const std::vector<std::string> stored = {"NewDirNm=" + bad,   "NFCombo0=" + history,
+                                             "OldDirNm=" + old,   "OFCombo0=" + oldHistory,
+                                             "NFDsCombo0=" + bad, "ViewResults=1"};
+    std::string file = "[Kavdrift]\n";
+    for (const std::string& line : stored) file += EscapeIniValue(line) + "\n";
+    t.File("Kavdrift.ini", file);
+    for (int start = 0; start < 2; ++start) {  // the file the first close wrote is read again
+      test::RecordedMessages messages;
+      TFrmMain frm(Setup());
+      frm.show();
+      const MainPanelControls& mn = frm.MainPanel();
+      QCOMPARE(ComboText(mn.MnCbNewDirNm), bad);
+      QCOMPARE(ComboItems(mn.MnCbNewDirNm), (StringList{bad, history}));
+      QCOMPARE(ComboText(mn.MnCbOldDirNm), old);
+      SetComboText(mn.MnCbCompareType, "5. List All Sub Levels Dir/Files - New Dir Tree - Only");
+      frm.MnBtnStartClick();
+      QCOMPARE(frm.State().NewDirName, bad + "/");
+      QCOMPARE(messages.shown, QStringList());
+      QCOMPARE(frm.State().Totals.TotalFiles, 1);  // a.txt was found in the folder
+      mn.MnCbNewDirNm->setCurrentIndex(mn.MnCbNewDirNm->findText(Q(history)));
+      QCOMPARE(ComboText(mn.MnCbNewDirNm), history);  // picked from the list
+      SetComboText(mn.MnCbNewDirNm, bad);
+      QVERIFY(frm.close());
+      const std::vector<std::string> lines = SettingsLines();
+      for (const std::string& line : stored) {
+        QVERIFY2(std::count(lines.begin(), lines.end(), line) == 1, line.c_str());
+      }
+    }
+  }
+
   void dropsGoToNewOrOldByPosition() {
     TFrmMain frm(Setup());
     const MainPanelControls& mn = frm.MainPanel();
