@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <QtTest>
+#include <filesystem>
 
 #include "UiTestSupport.h"
 #include "platform/IniFile.h"
@@ -313,6 +314,24 @@ class MainWindowTest : public QObject {
         QVERIFY2(std::count(lines.begin(), lines.end(), line) == 1, line.c_str());
       }
     }
+  }
+
+  void aSettingsLinkToAnythingButAFileIsNotReplaced() {
+    test::TempTree& t = *tree_;
+    t.Fifo("pipe");
+    t.Symlink(t.Path("pipe"), "Kavdrift.ini");
+    test::RecordedMessages messages;
+    {
+      TFrmMain frm(Setup());
+      QVERIFY(frm.close());
+    }
+    const std::string path = t.Path("Kavdrift.ini");
+    QCOMPARE(messages.shown,
+             QStringList(Q("The settings could not be saved.\nCannot write \"" + path +
+                           "\": it is a link to \"" + std::filesystem::canonical(path).string() +
+                           "\", a named pipe, not a regular file; nothing was written")));
+    QVERIFY(std::filesystem::is_symlink(path));
+    QVERIFY(std::filesystem::is_fifo(t.Path("pipe")));
   }
 
   void dropsGoToNewOrOldByPosition() {
