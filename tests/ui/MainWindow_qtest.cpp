@@ -44,9 +44,13 @@ class MainWindowTest : public QObject {
   }
 
   static void SendDrop(TFrmMain& frm, const QStringList& paths, int y) {
-    auto* mime = new QMimeData;
     QList<QUrl> urls;
     for (const QString& path : paths) urls.append(QUrl::fromLocalFile(path));
+    SendDrop(frm, urls, y);
+  }
+
+  static void SendDrop(TFrmMain& frm, const QList<QUrl>& urls, int y) {
+    auto* mime = new QMimeData;
     mime->setUrls(urls);
     QDragEnterEvent enter(QPoint(250, y), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&frm, &enter);
@@ -347,6 +351,9 @@ class MainWindowTest : public QObject {
     SendDrop(frm, {"/n", "/o", "/third"}, 5);
     QCOMPARE(Text(mn.MnCbNewDirNm), QString("/n"));
     QCOMPARE(Text(mn.MnCbOldDirNm), QString("/o"));
+    SendDrop(frm, QList<QUrl>{QUrl("file:///x/Bad%FF%FEName"), QUrl("file:///caf%C3%A9/a%20b")}, 5);
+    QCOMPARE(ComboText(mn.MnCbNewDirNm), std::string("/x/Bad\xff\xfeName"));
+    QCOMPARE(ComboText(mn.MnCbOldDirNm), std::string("/caf\xc3\xa9/a b"));
   }
 
   void typingBuildsTheHistory() {
