@@ -2,9 +2,11 @@
 // trouble, said on standard error, never a silently cut report.
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -19,9 +21,10 @@ namespace kav::test {
 namespace {
 
 // Runs kavdrift-cli in `dir` with standard output on `outPath`, or closed when it is null,
-// and returns its exit status and standard error.
+// and returns its exit status and standard error. A `sizeLimit` makes writes fail past that
+// many bytes, as a disk that fills up in the middle of a report would.
 CliResult RunWithStdout(const std::vector<std::string>& args, const char* outPath,
-                        const std::string& dir) {
+                        const std::string& dir, rlim_t sizeLimit) {
   std::FILE* err = std::tmpfile();
   std::vector<std::string> copies = args;
   copies.insert(copies.begin(), KAVDRIFT_CLI_PATH);
@@ -31,7 +34,12 @@ CliResult RunWithStdout(const std::vector<std::string>& args, const char* outPat
   const pid_t pid = fork();
   if (pid == 0) {
     ::close(STDOUT_FILENO);
-    if (outPath != nullptr && ::open(outPath, O_WRONLY) != STDOUT_FILENO) _exit(126);
+    if (outPath != nullptr && ::open(outPath, O_WRONLY | O_CREAT, 0600) != STDOUT_FILENO) {
+      _exit(126);
+    }
+    const struct rlimit limit = {sizeLimit, RLIM_INFINITY};
+    ::signal(SIGXFSZ, SIG_IGN);
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(126);
     ::dup2(fileno(err), STDERR_FILENO);
     ::setenv("LC_ALL", "C", 1);
     if (::chdir(dir.c_str()) != 0) _exit(126);
@@ -62,10 +70,12 @@ TEST(CliOutput, AFailedWriteIsTroubleAndSaysWhy) {
   }
   const std::string full = "kavdrift-cli: write error: No space left on device\n";
   const std::string closed = "kavdrift-cli: write error: Bad file descriptor\n";
+  const std::string cut = tree.Path("cut.txt");
   struct Case {
     std::vector<std::string> Args;
     const char* OutPath;
     std::string WriteError;
+    rlim_t SizeLimit = RLIM_INFINITY;
   } cases[] = {
       {{"--version"}, "/dev/full", full},
       {{"--version"}, nullptr, closed},
@@ -74,12 +84,16 @@ TEST(CliOutput, AFailedWriteIsTroubleAndSaysWhy) {
       {{"-t", "5", "new", "old"}, nullptr, closed},
       {{"-t", "1", "new", "old"}, "/dev/full", full},
       {{"-t", "2", "-o", "Lsbs", "new", "old"}, nullptr, closed},
+      {{"-t", "5", "new", "old"},
+       cut.c_str(),
+       "kavdrift-cli: write error: File too large\n",
+       30000},
   };
   for (const Case& c : cases) {
     const CliResult normal = RunCli(c.Args, {}, tree.Root());
     ASSERT_NE(normal.ExitStatus, 2) << c.Args[0] << normal.Err;
     ASSERT_FALSE(normal.Out.empty());
-    const CliResult failed = RunWithStdout(c.Args, c.OutPath, tree.Root());
+    const CliResult failed = RunWithStdout(c.Args, c.OutPath, tree.Root(), c.SizeLimit);
     EXPECT_EQ(failed.Err, normal.Err + c.WriteError) << c.Args[0];
     EXPECT_EQ(failed.ExitStatus, 2) << c.Args[0];
   }
