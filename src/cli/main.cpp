@@ -12,6 +12,7 @@
 #include "cli/CliExitStatus.h"
 #include "cli/CliHost.h"
 #include "cli/CliInterrupt.h"
+#include "cli/CliOutput.h"
 #include "cli/CliReport.h"
 #include "cli/CliSelection.h"
 #include "cli/CliTreeReport.h"
@@ -74,9 +75,9 @@ int Run(const CliOptions& options) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// Everything but the checked standard output, which main() wraps around it.
+static int RunCommandLine(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
-  std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const ParsedArgs parsed = ParseCliArgs(args);
   if (!parsed.Error.empty()) {
@@ -92,4 +93,10 @@ int main(int argc, char** argv) {
     return ExitEqual;
   }
   return Run(parsed.Options);
+}
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  kav::cli::CheckedStdout out(std::cout, STDOUT_FILENO);
+  return out.Finish(RunCommandLine(argc, argv), std::cerr);
 }

@@ -17,15 +17,37 @@ std::string Failure(std::string_view what, const std::string& path, int error) {
   return std::string(what) + " \"" + path + "\": " + std::strerror(error);
 }
 
-// The file a link points at, so that saving through a link does not replace the link.
-std::string ResolveTarget(const std::string& path) {
-  char resolved[PATH_MAX];
+const char* KindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return "a directory";
+  if (S_ISCHR(mode)) return "a character device";
+  if (S_ISBLK(mode)) return "a block device";
+  if (S_ISFIFO(mode)) return "a named pipe";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "not a regular file";
+}
+
+// The file to replace: `path` itself, or the regular file a link at `path` leads to, so that
+// the link stays. Anything else (a device, a pipe, a folder, a link to nothing) is refused,
+// since renaming over it would destroy what the name stood for. Returns the reason on refusal.
+std::string ChooseTarget(const std::string& path, std::string& target) {
   struct stat st {};
-  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) &&
-      ::realpath(path.c_str(), resolved) != nullptr) {
-    return resolved;
+  if (::lstat(path.c_str(), &st) != 0) {
+    if (errno != ENOENT) return Failure("Cannot write", path, errno);
+    target = path;
+    return {};
   }
-  return path;
+  target = path;
+  if (S_ISLNK(st.st_mode)) {
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr || ::stat(resolved, &st) != 0) {
+      return "Cannot write \"" + path + "\": it is a link to nothing that exists";
+    }
+    target = resolved;
+  }
+  if (S_ISREG(st.st_mode)) return {};
+  const std::string what = target == path ? "it is " : "it is a link to \"" + target + "\", ";
+  return "Cannot write \"" + path + "\": " + what + KindOf(st.st_mode) +
+         ", not a regular file; nothing was written";
 }
 
 std::string FolderOf(const std::string& path) {
@@ -66,7 +88,8 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 std::string WriteFileAtomically(const std::string& path, std::string_view content) {
-  const std::string target = ResolveTarget(path);
+  std::string target;
+  if (std::string refusal = ChooseTarget(path, target); !refusal.empty()) return refusal;
   std::string pattern = target + ".tmp-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');

@@ -7,18 +7,33 @@
 namespace kav {
 namespace {
 
+// Some editors start a UTF-8 file with this mark; it belongs to no line.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+// The lines of a text, each with its own line end ('\n', or "\r\n") when it has one, so that
+// lines can be copied byte for byte.
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    start = end + 1;
+    end = end == std::string_view::npos ? text.size() : end + 1;
+    lines.push_back(text.substr(start, end - start));
+    start = end;
   }
   return lines;
+}
+
+// A line without its line end.
+std::string_view Bare(std::string_view line) {
+  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+std::string_view WithoutMark(std::string_view text) {
+  if (text.starts_with(ByteOrderMark)) text.remove_prefix(ByteOrderMark.size());
+  return text;
 }
 
 bool SameNoCase(std::string_view a, std::string_view b) {
@@ -108,7 +123,8 @@ bool ReadIniSection(const std::string& path, std::string_view section,
   std::string content;
   if (!ReadWholeFile(path, content)) return false;
   bool inside = false;
-  for (std::string_view line : SplitLines(content)) {
+  for (std::string_view raw : SplitLines(WithoutMark(content))) {
+    std::string_view line = Bare(raw);
     std::string_view name;
     if (SectionHeader(line, name)) {
       inside = SameNoCase(name, section);
@@ -126,29 +142,32 @@ std::string WriteIniSection(const std::string& path, std::string_view section,
     block += EscapeIniValue(entry.Key) + "=" + EscapeIniValue(entry.Value) + "\n";
   }
 
-  // Every other section stays where it was; the rewritten one takes the place of the first
-  // section of that name, and any later duplicate of it goes.
+  // Every other section stays where it was, byte for byte, and so does a byte-order mark;
+  // the rewritten one takes the place of the first section of that name, and any later
+  // duplicate of it goes.
   std::string old;
   std::string out;
   bool placed = false;
   bool skipping = false;
   if (ReadWholeFile(path, old)) {
-    for (std::string_view line : SplitLines(old)) {
+    const std::string_view body = WithoutMark(old);
+    out.append(old, 0, old.size() - body.size());
+    for (std::string_view raw : SplitLines(body)) {
       std::string_view name;
-      if (SectionHeader(line, name)) {
+      if (SectionHeader(Bare(raw), name)) {
         skipping = SameNoCase(name, section);
         if (skipping && !placed) {
           out += block;
           placed = true;
         }
       }
-      if (!skipping) {
-        out.append(line);
-        out += '\n';
-      }
+      if (!skipping) out.append(raw);
     }
   }
-  if (!placed) out += block;
+  if (!placed) {
+    if (!out.empty() && out.back() != '\n' && out != ByteOrderMark) out += '\n';
+    out += block;
+  }
   return WriteFileAtomically(path, out);
 }
 

@@ -14,15 +14,18 @@ struct IniKeyValue {
 
 // Reads the lines of one section ([name], matched without regard to case) in file order, as
 // "key=value" texts with escaped values restored. Blank lines and ';' comments are left out;
-// a CR before the line end is dropped. Returns false, appending nothing, when the file cannot
-// be read (a missing file included).
+// a CR before the line end is dropped, and so is a UTF-8 byte-order mark at the start of the
+// file. Returns false, appending nothing, when the file cannot be read (a missing file
+// included).
 bool ReadIniSection(const std::string& path, std::string_view section,
                     std::vector<std::string>& lines);
 
-// Replaces the section with the given keys, in order, keeping every other section of the file
-// as it was; creates the file when absent. The new content goes to a temporary file beside
-// the old one, is flushed to disk and then renamed over it, so a crash or a full disk leaves
-// the old file whole. Returns an empty text on success, else the reason with the path.
+// Replaces the section with the given keys, in order, keeping every other line of the file
+// (and a byte-order mark at its start) byte for byte; creates the file when absent. The new
+// content goes to a temporary file beside the old one, is flushed to disk and then renamed
+// over it, so a crash or a full disk leaves the old file whole. Returns an empty text on
+// success, else the reason with the path (a path that leads to anything but a regular file
+// is refused, see WriteFileAtomically).
 std::string WriteIniSection(const std::string& path, std::string_view section,
                             const std::vector<IniKeyValue>& entries);
 

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -63,6 +64,31 @@ TEST(IniFile, WritingReplacesOnlyItsSection) {
   ASSERT_EQ(WriteIniSection(tree.Path("a.ini"), "Kavdrift", {{"Top", "7"}, {"Empty", ""}}), "");
   EXPECT_EQ(Content(tree.Path("a.ini")),
             "; kept\n[Before]\nb=1\n[Kavdrift]\nTop=7\nEmpty=\n[After]\nc=3\n");
+}
+
+TEST(IniFile, AByteOrderMarkAndOtherLinesSurviveEverySave) {
+  const std::string mark = "\xEF\xBB\xBF";
+  struct Case {
+    std::string Before;
+    Lines Read;
+    std::string After;
+  } cases[] = {
+      {mark + "[Kavdrift]\r\nTop=5\r\n", {"Top=5"}, mark + "[Kavdrift]\nTop=7\n"},
+      {mark, {}, mark + "[Kavdrift]\nTop=7\n"},
+      {"junk\r\n[Other]\r\nx=1\r\r\n\r\n[kavdrift]\r\nTop=5\r\n[After]\r\ny\r\n",
+       {"Top=5"},
+       "junk\r\n[Other]\r\nx=1\r\r\n\r\n[Kavdrift]\nTop=7\n[After]\r\ny\r\n"},
+      {"junk\r\r\n[Other]\nx=1\r", {}, "junk\r\r\n[Other]\nx=1\r\n[Kavdrift]\nTop=7\n"},
+  };
+  for (const Case& c : cases) {
+    TempTree tree;
+    tree.File("a.ini", c.Before);
+    EXPECT_EQ(Section(tree.Path("a.ini"), "Kavdrift"), c.Read) << c.Before;
+    for (int save = 0; save < 2; ++save) {
+      ASSERT_EQ(WriteIniSection(tree.Path("a.ini"), "Kavdrift", {{"Top", "7"}}), "");
+      EXPECT_EQ(Content(tree.Path("a.ini")), c.After) << c.Before << " save " << save;
+    }
+  }
 }
 
 TEST(IniFile, WritingCreatesTheFile) {
@@ -142,16 +168,71 @@ TEST(AtomicFile, AFolderInTheWayIsReportedAndNothingIsLeft) {
 
 TEST(AtomicFile, WritesThroughALinkAndKeepsPermissions) {
   TempTree tree;
-  tree.File("real.ini", "old");
-  ASSERT_EQ(::chmod(tree.Path("real.ini").c_str(), 0640), 0);
-  tree.Symlink(tree.Path("real.ini"), "link.ini");
-  ASSERT_EQ(WriteFileAtomically(tree.Path("link.ini"), "new"), "");
-  EXPECT_EQ(Content(tree.Path("real.ini")), "new");
+  tree.File("elsewhere/real.ini", "old");
+  ASSERT_EQ(::chmod(tree.Path("elsewhere/real.ini").c_str(), 0640), 0);
+  tree.Dir("cfg");
+  tree.Symlink(tree.Path("elsewhere/real.ini"), "cfg/link.ini");
+  ASSERT_EQ(WriteFileAtomically(tree.Path("cfg/link.ini"), "new"), "");
+  EXPECT_EQ(Content(tree.Path("elsewhere/real.ini")), "new");
   struct stat st {};
-  ASSERT_EQ(::lstat(tree.Path("link.ini").c_str(), &st), 0);
+  ASSERT_EQ(::lstat(tree.Path("cfg/link.ini").c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
-  ASSERT_EQ(::stat(tree.Path("real.ini").c_str(), &st), 0);
+  ASSERT_EQ(::stat(tree.Path("elsewhere/real.ini").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(FilesIn(tree.Path("elsewhere")), 1u);
+}
+
+// A character device in the tree where the rights allow making one (the same device as
+// /dev/null); otherwise /dev/null itself, whose folder an unprivileged save cannot write.
+std::string CharacterDevice(const TempTree& tree) {
+  if (::mknod(tree.Path("device").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
+    return tree.Path("device");
+  }
+  return "/dev/null";
+}
+
+mode_t KindAt(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
+  return st.st_mode & S_IFMT;
+}
+
+TEST(AtomicFile, ReplacesNothingButARegularFile) {
+  TempTree tree;
+  tree.Fifo("pipe");
+  tree.Dir("folder");
+  const std::string device = CharacterDevice(tree);
+  const std::string root = std::filesystem::canonical(tree.Root()).string();
+  tree.Symlink(device, "to-device.ini");
+  tree.Symlink(tree.Path("pipe"), "to-pipe.ini");
+  tree.Symlink(tree.Path("to-pipe.ini"), "to-link.ini");
+  tree.Symlink(tree.Path("folder"), "to-folder.ini");
+  tree.Symlink(tree.Path("missing"), "dangling.ini");
+  const std::string links = ", not a regular file; nothing was written";
+  struct Case {
+    std::string Name;
+    std::string Reason;
+  } cases[] = {
+      {"pipe", "it is a named pipe" + links},
+      {"to-device.ini", "it is a link to \"" + std::filesystem::canonical(device).string() +
+                            "\", a character device" + links},
+      {"to-pipe.ini", "it is a link to \"" + root + "/pipe\", a named pipe" + links},
+      {"to-link.ini", "it is a link to \"" + root + "/pipe\", a named pipe" + links},
+      {"to-folder.ini", "it is a link to \"" + root + "/folder\", a directory" + links},
+      {"dangling.ini", "it is a link to nothing that exists"},
+  };
+  const std::size_t files = FilesIn(tree.Root());
+  for (const Case& c : cases) {
+    const std::string path = tree.Path(c.Name);
+    const mode_t kind = KindAt(path);
+    EXPECT_EQ(WriteFileAtomically(path, "new"), "Cannot write \"" + path + "\": " + c.Reason);
+    EXPECT_EQ(KindAt(path), kind) << c.Name;
+  }
+  EXPECT_EQ(KindAt(device), static_cast<mode_t>(S_IFCHR));
+  EXPECT_EQ(KindAt(tree.Path("pipe")), static_cast<mode_t>(S_IFIFO));
+  EXPECT_EQ(KindAt(tree.Path("folder")), static_cast<mode_t>(S_IFDIR));
+  EXPECT_EQ(FilesIn(tree.Root()), files);
+  EXPECT_EQ(FilesIn(tree.Path("folder")), 0u);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <QtTest>
+#include <filesystem>
 
 #include "UiTestSupport.h"
 #include "platform/IniFile.h"
@@ -44,9 +45,13 @@ class MainWindowTest : public QObject {
   }
 
   static void SendDrop(TFrmMain& frm, const QStringList& paths, int y) {
-    auto* mime = new QMimeData;
     QList<QUrl> urls;
     for (const QString& path : paths) urls.append(QUrl::fromLocalFile(path));
+    SendDrop(frm, urls, y);
+  }
+
+  static void SendDrop(TFrmMain& frm, const QList<QUrl>& urls, int y) {
+    auto* mime = new QMimeData;
     mime->setUrls(urls);
     QDragEnterEvent enter(QPoint(250, y), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&frm, &enter);
@@ -296,6 +301,61 @@ class MainWindowTest : public QObject {
     QCOMPARE(ComboItems(mn.MnCbNewDirNm), (StringList{t.Path("a"), t.Path("b")}));
   }
 
+  void namesThatAreNotUtf8KeepTheirBytes() {
+    test::TempTree& t = *tree_;
+    const std::string bad = t.Path("Bad\xff\xfeName"), history = t.Path("h\x80");
+    const std::string old = t.Path("Old\xe9"), oldHistory = t.Path("oh\xc3");
+    for (const std::string& dir : {bad, history, old, oldHistory})
+      t.Dir(dir.substr(t.Root().size() + 1));
+    t.File("Bad\xff\xfeName/a.txt", "a");
+    const std::vector<std::string> stored = {"NewDirNm=" + bad,   "NFCombo0=" + history,
+                                             "OldDirNm=" + old,   "OFCombo0=" + oldHistory,
+                                             "NFDsCombo0=" + bad, "ViewResults=1"};
+    std::string file = "[Kavdrift]\n";
+    for (const std::string& line : stored) file += EscapeIniValue(line) + "\n";
+    t.File("Kavdrift.ini", file);
+    for (int start = 0; start < 2; ++start) {  // the file the first close wrote is read again
+      test::RecordedMessages messages;
+      TFrmMain frm(Setup());
+      frm.show();
+      const MainPanelControls& mn = frm.MainPanel();
+      QCOMPARE(ComboText(mn.MnCbNewDirNm), bad);
+      QCOMPARE(ComboItems(mn.MnCbNewDirNm), (StringList{bad, history}));
+      QCOMPARE(ComboText(mn.MnCbOldDirNm), old);
+      SetComboText(mn.MnCbCompareType, "5. List All Sub Levels Dir/Files - New Dir Tree - Only");
+      frm.MnBtnStartClick();
+      QCOMPARE(frm.State().NewDirName, bad + "/");
+      QCOMPARE(messages.shown, QStringList());
+      QCOMPARE(frm.State().Totals.TotalFiles, 1);  // a.txt was found in the folder
+      mn.MnCbNewDirNm->setCurrentIndex(mn.MnCbNewDirNm->findText(Q(history)));
+      QCOMPARE(ComboText(mn.MnCbNewDirNm), history);  // picked from the list
+      SetComboText(mn.MnCbNewDirNm, bad);
+      QVERIFY(frm.close());
+      const std::vector<std::string> lines = SettingsLines();
+      for (const std::string& line : stored) {
+        QVERIFY2(std::count(lines.begin(), lines.end(), line) == 1, line.c_str());
+      }
+    }
+  }
+
+  void aSettingsLinkToAnythingButAFileIsNotReplaced() {
+    test::TempTree& t = *tree_;
+    t.Fifo("pipe");
+    t.Symlink(t.Path("pipe"), "Kavdrift.ini");
+    test::RecordedMessages messages;
+    {
+      TFrmMain frm(Setup());
+      QVERIFY(frm.close());
+    }
+    const std::string path = t.Path("Kavdrift.ini");
+    QCOMPARE(messages.shown,
+             QStringList(Q("The settings could not be saved.\nCannot write \"" + path +
+                           "\": it is a link to \"" + std::filesystem::canonical(path).string() +
+                           "\", a named pipe, not a regular file; nothing was written")));
+    QVERIFY(std::filesystem::is_symlink(path));
+    QVERIFY(std::filesystem::is_fifo(t.Path("pipe")));
+  }
+
   void dropsGoToNewOrOldByPosition() {
     TFrmMain frm(Setup());
     const MainPanelControls& mn = frm.MainPanel();
@@ -309,6 +369,9 @@ class MainWindowTest : public QObject {
     SendDrop(frm, {"/n", "/o", "/third"}, 5);
     QCOMPARE(Text(mn.MnCbNewDirNm), QString("/n"));
     QCOMPARE(Text(mn.MnCbOldDirNm), QString("/o"));
+    SendDrop(frm, QList<QUrl>{QUrl("file:///x/Bad%FF%FEName"), QUrl("file:///caf%C3%A9/a%20b")}, 5);
+    QCOMPARE(ComboText(mn.MnCbNewDirNm), std::string("/x/Bad\xff\xfeName"));
+    QCOMPARE(ComboText(mn.MnCbOldDirNm), std::string("/caf\xc3\xa9/a b"));
   }
 
   void typingBuildsTheHistory() {

@@ -25,6 +25,9 @@ class DirComboBox : public QComboBox {
 // Editable combo boxes as the program sets them up (see DirComboBox).
 void SetUpEditableCombo(QComboBox* combo);
 
+// The texts below are bytes, as the engine and the settings file hold them. A text or list
+// entry given here keeps its exact bytes while it is shown unchanged, even where they are not
+// valid UTF-8 and show as replacement characters; a text the user typed is UTF-8.
 std::string ComboText(const QComboBox* combo);
 // Sets the text shown in the edit field, keeping the list.
 void SetComboText(QComboBox* combo, const std::string& text);

@@ -26,11 +26,18 @@ namespace {
 // Events are let through at most this often; a per-block call in between costs a clock read.
 constexpr qint64 kPumpIntervalNs = 5'000'000;
 
+// The bytes of a dropped local name, decoded from the URL's percent-encoded path, so that a
+// name that is not valid UTF-8 keeps them (toLocalFile puts U+FFFD in their place).
+std::string LocalName(const QUrl& url) {
+  if (!url.host().isEmpty()) return FromQt(url.toLocalFile());
+  return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+}
+
 std::vector<std::string> LocalNames(const QMimeData* mime) {
   std::vector<std::string> names;
   if (mime == nullptr || !mime->hasUrls()) return names;
   for (const QUrl& url : mime->urls()) {
-    if (url.isLocalFile()) names.push_back(FromQt(url.toLocalFile()));
+    if (url.isLocalFile()) names.push_back(LocalName(url));
   }
   return names;
 }
