@@ -17,13 +17,13 @@ BlockPairReader::BlockPairReader(InputFile& newFile, InputFile& oldFile)
     : new_(MakeSide(newFile)), old_(MakeSide(oldFile)) {}
 
 int64_t BlockPairReader::Take(Side& side, const char*& data) {
-  if (side.Failed) return -1;
+  if (side.Failure < 0) return side.Failure;
   if (side.Pos == side.Len) {
     if (side.Ended) return 0;
     int64_t got = side.File->Read(side.Buffer.get(), side.Capacity);
     if (got < 0) {
-      side.Failed = true;
-      return -1;
+      side.Failure = got;
+      return got;
     }
     side.Pos = 0;
     side.Len = static_cast<std::size_t>(got);

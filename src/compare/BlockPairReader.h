@@ -19,7 +19,7 @@ class BlockPairReader {
   BlockPairReader(InputFile& newFile, InputFile& oldFile);
 
   struct Step {
-    int64_t NewCount = 0;  // bytes in the New block: 0 at the end of the file, -1 read failed
+    int64_t NewCount = 0;  // bytes in the New block: 0 at the end of the file, -errno failed
     int64_t OldCount = 0;
     bool Same = false;  // both counts equal and above 0, and the bytes equal
   };
@@ -33,8 +33,8 @@ class BlockPairReader {
     std::unique_ptr<char[]> Buffer;
     std::size_t Pos = 0;
     std::size_t Len = 0;
-    bool Failed = false;
-    bool Ended = false;  // a short read met the end of the file: no need to read again
+    int64_t Failure = 0;  // a failed read's negated errno, handed out from then on
+    bool Ended = false;   // a short read met the end of the file: no need to read again
   };
   // Hands out the next block of one side; data points at its bytes.
   static int64_t Take(Side& side, const char*& data);

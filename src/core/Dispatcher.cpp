@@ -1,6 +1,7 @@
 #include "core/Dispatcher.h"
 
 #include "core/CompareTypes.h"
+#include "core/IoFailures.h"
 #include "tree/TreeEngine.h"
 
 namespace kav {
@@ -129,6 +130,8 @@ void CleanUp(RunContext& ctx) {
     ui.SetText(Control::MnCurrStatus,
                "Operation terminated at user request. End results may not be valid.");
     ui.SetEnabled(Control::MnBtnRshow, false);
+  } else if (!state.IoFailures.empty()) {
+    ui.SetText(Control::MnCurrStatus, IncompleteRunStatus);
   }
   // An exception may have left a run flag set; they hold only around their own run.
   state.SingleLevelRun = false;
@@ -144,6 +147,7 @@ void CleanUp(RunContext& ctx) {
 }  // namespace
 
 void MnBtnStartClick(RunContext& ctx) {
+  ctx.State.IoFailures.clear();
   try {
     Run(ctx);
   } catch (...) {

@@ -3,6 +3,7 @@
 #include "compare/PairNames.h"
 #include "compare/ResolveNames.h"
 #include "core/Dispatcher.h"
+#include "core/IoFailures.h"
 
 namespace kav {
 namespace {
@@ -18,17 +19,28 @@ void ShowSelectionWindow(RunContext& ctx, SelectionWindow window) {
   } while (ctx.State.ReshowSelection);
 }
 
+// Lists one side of a type 1 run; false when it could not be listed whole (the cause is named
+// in the run's failures: the run has no answer then) or a halt stopped it.
+bool ListSide(RunContext& ctx, const std::string& dir, StringList& names, StringList& diskNames) {
+  const int error = ListDirectoryFiles(ctx.Fs, dir, names, diskNames, HaltPoll(ctx));
+  if (error == 0) return true;
+  if (!ctx.State.HaltRequested) RecordIoFailure(ctx.State, dir, error);
+  return false;
+}
+
 }  // namespace
 
 void PrecheckLikeNames(RunContext& ctx) {
   RunState& state = ctx.State;
-  if (ListDirectoryFiles(ctx.Fs, state.NewDirName, state.NewDirNames, state.NewDirDiskNames) == 0) {
+  if (!ListSide(ctx, state.NewDirName, state.NewDirNames, state.NewDirDiskNames)) return;
+  if (state.NewDirNames.empty()) {
     ctx.Ui.ShowMessage("New Input Directory (" + state.Panel.MnCbNewDirNm +
                        ") has no individual files.\r" + TryTypeTwo);
     ctx.Ui.Focus(Control::MnCbNewDirNm);
     return;
   }
-  if (ListDirectoryFiles(ctx.Fs, state.OldDirName, state.OldDirNames, state.OldDirDiskNames) == 0) {
+  if (!ListSide(ctx, state.OldDirName, state.OldDirNames, state.OldDirDiskNames)) return;
+  if (state.OldDirNames.empty()) {
     ctx.Ui.ShowMessage("Old Input Directory (" + state.Panel.MnCbOldDirNm +
                        ") has no individual files. \r" + TryTypeTwo);
     ctx.Ui.Focus(Control::MnCbOldDirNm);

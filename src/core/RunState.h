@@ -6,6 +6,7 @@
 
 #include "core/TreeNode.h"
 #include "core/TreeTotals.h"
+#include "platform/IoError.h"
 
 namespace kav {
 
@@ -14,9 +15,9 @@ using StringList = std::vector<std::string>;
 // What the engines read from the main panel's controls. The window copies its controls in
 // before Start; kavdrift-cli fills it from its arguments.
 struct PanelInputs {
-  std::string MnCbNewDirNm;     // New directory text, as typed or picked
-  std::string MnCbOldDirNm;     // Old directory text
-  std::string MnCbCompareType;  // type combo text, matched exactly against the item texts
+  std::string MnCbNewDirNm;      // New directory text, as typed or picked
+  std::string MnCbOldDirNm;      // Old directory text
+  std::string MnCbCompareType;   // type combo text, matched exactly against the item texts
   bool MnCkViewResults = false;  // "Bypass show of Report Panel"
   // The ten preference check boxes.
   bool PrCkVeqf = false;
@@ -98,6 +99,10 @@ struct RunState {
   TreeNodeList NewTreeLines;
   TreeNodeList OldTreeLines;
   TreeTotals Totals;
+
+  // What the last run could not read, in the order met: every file it could not compare and
+  // every directory it could not list. Emptied by Start.
+  std::vector<IoError> IoFailures;
 
   // Combined report of a type 2 run (tree graph viewer).
   std::vector<ColoredLine> CombinedReport;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,8 @@ struct Counts {
 };
 
 std::vector<Counts> ReadAll(const FileSystem& fs, const std::string& a, const std::string& b) {
-  auto newFile = fs.Open(a);
-  auto oldFile = fs.Open(b);
+  auto newFile = fs.Open(a).File;
+  auto oldFile = fs.Open(b).File;
   BlockPairReader reader(*newFile, *oldFile);
   std::vector<Counts> steps;
   for (int guard = 0; guard < 1000; ++guard) {
@@ -56,14 +57,14 @@ TEST(BlockPairReader, AFailedReadStaysFailed) {
   f.tree.SizedFile("new/f", 100);
   f.tree.SizedFile("old/f", 100);
   f.fs.FailReadAt(f.OldFile("f"), 1);
-  auto newFile = f.fs.Open(f.NewFile("f"));
-  auto oldFile = f.fs.Open(f.OldFile("f"));
+  auto newFile = f.fs.Open(f.NewFile("f")).File;
+  auto oldFile = f.fs.Open(f.OldFile("f")).File;
   BlockPairReader reader(*newFile, *oldFile);
   BlockPairReader::Step first = reader.Next();
   EXPECT_EQ(first.NewCount, 100);
-  EXPECT_EQ(first.OldCount, -1);
+  EXPECT_EQ(first.OldCount, -EIO);
   EXPECT_FALSE(first.Same);
-  EXPECT_EQ(reader.Next().OldCount, -1);
+  EXPECT_EQ(reader.Next().OldCount, -EIO);
 }
 
 }  // namespace

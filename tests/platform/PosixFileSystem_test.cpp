@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <future>
 #include <map>
@@ -19,7 +20,7 @@ using test::TempTree;
 
 std::map<std::string, DirEntry> ListByName(const std::string& dir) {
   std::vector<DirEntry> entries;
-  EXPECT_TRUE(RealFileSystem().ListDirectory(dir, entries));
+  EXPECT_EQ(RealFileSystem().ListDirectory(dir, entries), 0);
   std::map<std::string, DirEntry> byName;
   for (const DirEntry& e : entries) byName[e.Name] = e;
   EXPECT_EQ(byName.size(), entries.size());
@@ -75,7 +76,7 @@ TEST(PosixFileSystem, SizesBeyondFourGigabytesAreKept) {
   const int64_t size = int64_t{5} * 1024 * 1024 * 1024;
   if (::truncate(tree.Path("big").c_str(), size) != 0) GTEST_SKIP() << "no sparse files here";
   EXPECT_EQ(ListByName(tree.Root())["big"].Size, size);
-  auto file = RealFileSystem().Open(tree.Path("big"));
+  auto file = RealFileSystem().Open(tree.Path("big")).File;
   ASSERT_NE(file, nullptr);
   EXPECT_EQ(file->Size(), size);
 }
@@ -83,14 +84,14 @@ TEST(PosixFileSystem, SizesBeyondFourGigabytesAreKept) {
 TEST(PosixFileSystem, MissingDirectoryListsNothing) {
   TempTree tree;
   std::vector<DirEntry> entries;
-  EXPECT_FALSE(RealFileSystem().ListDirectory(tree.Path("none"), entries));
+  EXPECT_EQ(RealFileSystem().ListDirectory(tree.Path("none"), entries), ENOENT);
   EXPECT_TRUE(entries.empty());
 }
 
 TEST(PosixFileSystem, ReadsAFileInBlocksUntilItEnds) {
   TempTree tree;
   tree.SizedFile("data", 10000);
-  auto file = RealFileSystem().Open(tree.Path("data"));
+  auto file = RealFileSystem().Open(tree.Path("data")).File;
   ASSERT_NE(file, nullptr);
   EXPECT_EQ(file->Size(), 10000);
   EXPECT_EQ(file->Stamp(), PackDosTime(TempTree::DefaultTime));
@@ -111,21 +112,21 @@ TEST(PosixFileSystem, OpensOnlyRegularFiles) {
   tree.Symlink("a.txt", "linkfile");
   tree.Symlink("missing", "dangling");
   const FileSystem& fs = RealFileSystem();
-  EXPECT_NE(fs.Open(tree.Path("a.txt")), nullptr);
-  auto linked = fs.Open(tree.Path("linkfile"));
+  EXPECT_NE(fs.Open(tree.Path("a.txt")).File, nullptr);
+  auto linked = fs.Open(tree.Path("linkfile")).File;
   ASSERT_NE(linked, nullptr);
   EXPECT_EQ(linked->Size(), 5);
-  EXPECT_EQ(fs.Open(tree.Path("sub")), nullptr);
-  EXPECT_EQ(fs.Open(tree.Path("dangling")), nullptr);
-  EXPECT_EQ(fs.Open(tree.Path("none")), nullptr);
+  EXPECT_EQ(fs.Open(tree.Path("sub")).Error, NotRegularFile);
+  EXPECT_EQ(fs.Open(tree.Path("dangling")).Error, ENOENT);
+  EXPECT_EQ(fs.Open(tree.Path("none")).Error, ENOENT);
 }
 
 TEST(PosixFileSystem, FifoIsRefusedWithoutBlocking) {
   TempTree tree;
   tree.Fifo("pipe");
   std::string path = tree.Path("pipe");
-  auto opened =
-      std::async(std::launch::async, [&path] { return RealFileSystem().Open(path) == nullptr; });
+  auto opened = std::async(std::launch::async,
+                           [&path] { return RealFileSystem().Open(path).Error == NotRegularFile; });
   if (opened.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
     // Release the blocked open by appearing as a writer, then fail.
     int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
@@ -140,7 +141,7 @@ TEST(PosixFileSystem, UnreadableFileCannotBeOpened) {
   TempTree tree;
   tree.File("secret", "x");
   ASSERT_EQ(::chmod(tree.Path("secret").c_str(), 0), 0);
-  EXPECT_EQ(RealFileSystem().Open(tree.Path("secret")), nullptr);
+  EXPECT_EQ(RealFileSystem().Open(tree.Path("secret")).Error, EACCES);
 }
 
 TEST(PosixFileSystem, StatAndIsDirectoryFollowLinks) {
