@@ -227,5 +227,45 @@ TEST(RecordPairResult, CountsThePairIntoTheTotals) {
   EXPECT_EQ(r.records.New.Stream, nullptr);
 }
 
+// A FIFO (New side) against an Old entry: judged by size and stamp without being opened, and
+// an error, named in the run's failures, only when its bytes would be needed.
+TEST(PrepareFilePair, AFifoIsNeverOpenedAndIsAnErrorOnlyWhenItsBytesAreNeeded) {
+  struct Case {
+    const char* name;
+    bool veqf;
+    bool oldIsFifo;
+    const char* oldContent;
+    bool sameTime;
+    int32_t code;
+    bool equalByStamp;
+    std::size_t failures;
+  };
+  const Case cases[] = {
+      {"two FIFOs, same stamp", false, true, "", true, 0, true, 0},
+      {"two FIFOs under Veqf", true, true, "", true, 2, false, 2},
+      {"FIFO and an empty file, other stamps", false, false, "", false, 2, false, 1},
+      {"FIFO and a longer file", false, false, "abc", true, 1, false, 0},
+  };
+  for (const Case& c : cases) {
+    PairRun r;
+    r.state.OptVeqf = c.veqf;
+    r.tree.Fifo("new/f");
+    r.tree.SetTime("new/f", TempTree::DefaultTime);
+    if (c.oldIsFifo) {
+      r.tree.Fifo("old/f");
+    } else {
+      r.tree.File("old/f", c.oldContent);
+    }
+    r.tree.SetTime("old/f", c.sameTime ? TempTree::DefaultTime : Later());
+    r.Run("f", "f");
+    EXPECT_EQ(r.records.Status.ReturnCode, c.code) << c.name;
+    EXPECT_EQ(r.records.Status.EqualByStamp, c.equalByStamp) << c.name;
+    ASSERT_EQ(r.state.IoFailures.size(), c.failures) << c.name;
+    if (c.failures > 0) {
+      EXPECT_EQ(IoErrorText(r.state.IoFailures[0]), r.NewFile("f") + ": Not a regular file");
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kav::test

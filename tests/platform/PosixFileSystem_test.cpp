@@ -12,6 +12,7 @@
 #include "platform/DosTime.h"
 #include "platform/FileSystem.h"
 #include "support/TempTree.h"
+#include "support/Unprivileged.h"
 
 namespace kav {
 namespace {
@@ -137,11 +138,41 @@ TEST(PosixFileSystem, FifoIsRefusedWithoutBlocking) {
 }
 
 TEST(PosixFileSystem, UnreadableFileCannotBeOpened) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root reads any file";
   TempTree tree;
+  test::OpenToEveryone(tree.Root());
   tree.File("secret", "x");
+  tree.File("locked/a", "x");
   ASSERT_EQ(::chmod(tree.Path("secret").c_str(), 0), 0);
-  EXPECT_EQ(RealFileSystem().Open(tree.Path("secret")).Error, EACCES);
+  ASSERT_EQ(::chmod(tree.Path("locked").c_str(), 0), 0);
+  test::RunUnprivileged([&tree] {
+    EXPECT_EQ(RealFileSystem().Open(tree.Path("secret")).Error, EACCES);
+    std::vector<DirEntry> entries;
+    EXPECT_EQ(RealFileSystem().ListDirectory(tree.Path("locked"), entries), EACCES);
+    EXPECT_TRUE(entries.empty());
+  });
+  ::chmod(tree.Path("locked").c_str(), 0755);
+}
+
+TEST(PosixFileSystem, APollThatSaysStopEndsTheListingAndAppendsNothing) {
+  TempTree tree;
+  for (int k = 0; k < 1000; ++k) tree.File("f" + std::to_string(k), "");
+  std::vector<DirEntry> entries(1);
+  int polls = 0;
+  const ListPoll stopAtSecond = [&polls] { return ++polls < 2; };
+  EXPECT_EQ(RealFileSystem().ListDirectory(tree.Root(), entries, stopAtSecond), ECANCELED);
+  EXPECT_EQ(polls, 2);
+  EXPECT_EQ(entries.size(), 1u);  // what was there before stays; nothing is added
+  EXPECT_EQ(RealFileSystem().ListDirectory(tree.Root(), entries, [] { return true; }), 0);
+  EXPECT_EQ(entries.size(), 1001u);
+}
+
+TEST(PosixFileSystem, FifosAndDevicesAreRefusedUnopened) {
+  TempTree tree;
+  tree.Fifo("pipe");
+  for (const char* path : {"/dev/null", "/dev/zero"}) {
+    EXPECT_EQ(RealFileSystem().Open(path).Error, NotRegularFile) << path;
+  }
+  EXPECT_EQ(RealFileSystem().Open(tree.Path("pipe")).Error, NotRegularFile);
 }
 
 TEST(PosixFileSystem, StatAndIsDirectoryFollowLinks) {
