@@ -9,8 +9,9 @@
 
 namespace kav {
 
-// The status panel text of a run that ran to its end but could not read everything: its
-// report leaves out or cannot judge what State.IoFailures names.
+// The status panel text of a run that ran to its end but could not read everything (its
+// report leaves out or cannot judge what State.IoFailures names), in place of a closing text
+// that would claim a whole answer.
 inline constexpr std::string_view IncompleteRunStatus =
     " Operation incomplete: some files or directories could not be read.";
 
