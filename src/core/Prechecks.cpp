@@ -28,6 +28,18 @@ bool ListSide(RunContext& ctx, const std::string& dir, StringList& names, String
   return false;
 }
 
+// False, with the causes named, when a side of a type 3 or 4 run could not be listed: its
+// selection window would offer a part of the names as if they were all.
+bool BothListed(RunContext& ctx, const DiskNameIndex& newFiles, const DiskNameIndex& oldFiles) {
+  if (newFiles.ListError() != 0) {
+    RecordIoFailure(ctx.State, ctx.State.NewDirName, newFiles.ListError());
+  }
+  if (oldFiles.ListError() != 0) {
+    RecordIoFailure(ctx.State, ctx.State.OldDirName, oldFiles.ListError());
+  }
+  return newFiles.ListError() == 0 && oldFiles.ListError() == 0;
+}
+
 }  // namespace
 
 void PrecheckLikeNames(RunContext& ctx) {
@@ -64,6 +76,7 @@ void PrecheckLikeNames(RunContext& ctx) {
 void PrecheckSelectLike(RunContext& ctx) {
   const DiskNameIndex newFiles(ctx.Fs, ctx.State.NewDirName);
   const DiskNameIndex oldFiles(ctx.Fs, ctx.State.OldDirName);
+  if (!BothListed(ctx, newFiles, oldFiles)) return;
   if (!newFiles.SharesNameWith(oldFiles)) {
     ctx.Ui.ShowMessage(
         "New and Old Input File Directories have no common named files. \r"
@@ -77,6 +90,7 @@ void PrecheckSelectLike(RunContext& ctx) {
 void PrecheckSelectUnlike(RunContext& ctx) {
   const DiskNameIndex newFiles(ctx.Fs, ctx.State.NewDirName);
   const DiskNameIndex oldFiles(ctx.Fs, ctx.State.OldDirName);
+  if (!BothListed(ctx, newFiles, oldFiles)) return;
   if (newFiles.Empty()) {
     ctx.Ui.ShowMessage(
         "New Input File Directory has no files to compare. \r"

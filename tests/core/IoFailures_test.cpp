@@ -30,7 +30,8 @@ TEST(MnBtnStartClick, AnUnlistedDirectoryIsNamedAndTheRunIsIncomplete) {
     int type;
     const char* failing;  // below the tree
   };
-  const Case cases[] = {{1, "new"}, {1, "old"}, {2, "old/sub"}, {5, "new/sub"}, {6, "new"}};
+  const Case cases[] = {{1, "new"}, {1, "old"},     {2, "old/sub"}, {3, "new"},
+                        {4, "old"}, {5, "new/sub"}, {6, "new"}};
   for (const Case& c : cases) {
     CompareFixture f;
     f.tree.File("new/a", "1");
@@ -39,10 +40,12 @@ TEST(MnBtnStartClick, AnUnlistedDirectoryIsNamedAndTheRunIsIncomplete) {
     f.tree.File("old/sub/b", "2");
     f.SetType(c.type);
     f.state.Panel.MnCkViewResults = true;
-    const std::string failing = f.tree.Path(c.failing) + (c.type == 1 || c.type == 6 ? "/" : "");
+    const bool isRoot = std::string(c.failing).find('/') == std::string::npos;
+    const std::string failing = f.tree.Path(c.failing) + (isRoot ? "/" : "");
     f.fs.FailList(failing);
     MnBtnStartClick(f.ctx);
     EXPECT_TRUE(f.host.messages.empty()) << c.type << c.failing;
+    EXPECT_TRUE(f.host.selectionsOpened.empty()) << c.type << c.failing;
     ASSERT_EQ(f.state.IoFailures.size(), 1u) << c.type << c.failing;
     EXPECT_EQ(IoErrorText(f.state.IoFailures[0]), f.tree.Path(c.failing) + ": Input/output error");
     EXPECT_EQ(f.host.LastStatus(), IncompleteRunStatus) << c.type << c.failing;
