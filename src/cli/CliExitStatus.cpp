@@ -32,7 +32,8 @@ int TreeCompareStatus(const RunState& state) {
 
 int ExitStatusOf(const RunState& state, const RunOutcome& outcome) {
   if (outcome.CliRefused || outcome.MessageCount > 0 || !state.RunValidated ||
-      state.HaltRequested || outcome.LastStatus.starts_with(AbnormalEnd)) {
+      state.HaltRequested || !state.IoFailures.empty() ||
+      outcome.LastStatus.starts_with(AbnormalEnd)) {
     return ExitTrouble;
   }
   switch (outcome.Type) {

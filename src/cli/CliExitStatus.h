@@ -19,9 +19,9 @@ struct RunOutcome {
 };
 
 // The exit status of a finished run: 2 on trouble (no validated run, a message box, a halt,
-// an abnormal end, an ERROR or WARN verdict, a failed tree file comparison, a directory that
-// could not be listed), else 1 when something was changed, inserted or deleted, else 0. List
-// runs (types 5 and 6) are 0 unless in trouble.
+// something the run could not read (State.IoFailures), an abnormal end, an ERROR or WARN verdict, a
+// failed tree file comparison, a directory that could not be listed), else 1 when something was
+// changed, inserted or deleted, else 0. List runs (types 5 and 6) are 0 unless in trouble.
 int ExitStatusOf(const RunState& state, const RunOutcome& outcome);
 
 }  // namespace kav::cli

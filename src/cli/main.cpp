@@ -67,6 +67,9 @@ int Run(const CliOptions& options) {
   MnBtnStartClick(ctx);
 
   PrintReport(state, options.Type, WantsColor(options.Color));
+  for (const IoError& failure : state.IoFailures) {
+    std::cerr << "kavdrift-cli: " << IoErrorText(failure) << '\n';
+  }
   if (!host.LastStatus().empty()) std::cerr << MessageLines(host.LastStatus()) << '\n';
   const RunOutcome outcome{options.Type, host.MessageCount(), selection.Refused(),
                            host.LastStatus()};

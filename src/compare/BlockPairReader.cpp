@@ -17,12 +17,12 @@ BlockPairReader::BlockPairReader(InputFile& newFile, int64_t newSize, InputFile&
                                  int64_t oldSize)
     : new_(MakeSide(newFile, newSize)), old_(MakeSide(oldFile, oldSize)) {}
 
-bool BlockPairReader::Refill(Side& side) {
+int64_t BlockPairReader::Refill(Side& side) {
   const int64_t allowed = side.Listed + static_cast<int64_t>(BlockSize) - side.Total;
   const std::size_t request =
       static_cast<std::size_t>(std::min<int64_t>(static_cast<int64_t>(side.Capacity), allowed));
   const int64_t got = request == 0 ? 0 : side.File->Read(side.Buffer.get(), request);
-  if (got < 0) return false;
+  if (got < 0) return got;
   side.Pos = 0;
   side.Len = static_cast<std::size_t>(got);
   side.Total += got;
@@ -30,16 +30,16 @@ bool BlockPairReader::Refill(Side& side) {
   if (side.Total > side.Listed || (side.Ended && side.Total < side.Listed)) {
     side.LengthChanged = true;
   }
-  return true;
+  return 0;
 }
 
 int64_t BlockPairReader::Take(Side& side, const char*& data) {
-  if (side.Failed) return -1;
+  if (side.Failure < 0) return side.Failure;
   if (side.Pos == side.Len) {
     if (side.Ended) return 0;
-    if (!Refill(side)) {
-      side.Failed = true;
-      return -1;
+    if (const int64_t failure = Refill(side); failure < 0) {
+      side.Failure = failure;
+      return failure;
     }
   }
   std::size_t count = std::min(BlockSize, side.Len - side.Pos);

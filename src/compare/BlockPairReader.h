@@ -22,7 +22,7 @@ class BlockPairReader {
   BlockPairReader(InputFile& newFile, int64_t newSize, InputFile& oldFile, int64_t oldSize);
 
   struct Step {
-    int64_t NewCount = 0;  // bytes in the New block: 0 at the end of the file, -1 read failed
+    int64_t NewCount = 0;  // bytes in the New block: 0 at the end of the file, -errno failed
     int64_t OldCount = 0;
     bool Same = false;  // both counts equal and above 0, and the bytes equal
     // A file is longer or shorter than its listed size: the pair is different. Once set it
@@ -40,15 +40,16 @@ class BlockPairReader {
     std::unique_ptr<char[]> Buffer;
     std::size_t Pos = 0;
     std::size_t Len = 0;
-    int64_t Total = 0;  // bytes read from the file so far
-    bool Failed = false;
-    bool Ended = false;  // a short read met the end of the file: no need to read again
+    int64_t Total = 0;    // bytes read from the file so far
+    int64_t Failure = 0;  // a failed read's negated errno, handed out from then on
+    bool Ended = false;   // a short read met the end of the file: no need to read again
     bool LengthChanged = false;
   };
   // Hands out the next block of one side; data points at its bytes.
   static int64_t Take(Side& side, const char*& data);
-  // Fills the buffer with the next chunk, never past the listed size plus one block.
-  static bool Refill(Side& side);
+  // Fills the buffer with the next chunk, never past the listed size plus one block. Returns 0,
+  // or a failed read's negated errno.
+  static int64_t Refill(Side& side);
   // A buffer of whole blocks just large enough for the listed size (plus its final empty
   // read), at most ChunkSize: a small file costs no large allocation.
   static Side MakeSide(InputFile& file, int64_t listed);

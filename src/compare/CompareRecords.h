@@ -64,6 +64,9 @@ struct InputSide {
   std::unique_ptr<InputFile> Stream;
   uint32_t Stamp = 0;
   int64_t Size = 0;
+  // A FIFO, socket or device: no Stream, size 0, its stamp from the directory. Such a side
+  // never has its bytes read; a pair that would need them is an error.
+  bool NotRegular = false;
 };
 
 // Everything the compare section keeps from the first pair to the end of the pair loop.

@@ -18,15 +18,15 @@ bool IsPlainFileEntry(const DirEntry& entry) {
 }
 
 int ListDirectoryFiles(const FileSystem& fs, const std::string& dir, StringList& names,
-                       StringList& diskNames) {
+                       StringList& diskNames, const ListPoll& poll) {
   std::vector<DirEntry> entries;
-  fs.ListDirectory(dir, entries);
+  const int error = fs.ListDirectory(dir, entries, poll);
   for (DirEntry& entry : entries) {
     if (!IsPlainFileEntry(entry)) continue;
     names.push_back(ToLower(entry.Name));
     diskNames.push_back(std::move(entry.Name));
   }
-  return static_cast<int>(names.size());
+  return error;
 }
 
 }  // namespace kav

@@ -16,9 +16,10 @@ std::string JoinPath(std::string_view dir, std::string_view name);
 bool IsPlainFileEntry(const DirEntry& entry);
 
 // Appends the plain files of one directory level to `names` (lower-cased) and `diskNames`
-// (as on disk), in the order the system lists them. Neither list is emptied first. An
-// unreadable directory appends nothing. Returns the count of `names` afterwards.
+// (as on disk), in the order the system lists them. Neither list is emptied first. Returns 0,
+// or the listing's error (an errno value; ECANCELED when `poll` stopped it), and then appends
+// nothing.
 int ListDirectoryFiles(const FileSystem& fs, const std::string& dir, StringList& names,
-                       StringList& diskNames);
+                       StringList& diskNames, const ListPoll& poll = {});
 
 }  // namespace kav

@@ -1,10 +1,12 @@
 #include "compare/FileCompare.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 
 #include "compare/BlockPairReader.h"
 #include "compare/DirListing.h"
+#include "core/IoFailures.h"
 #include "text/Format.h"
 
 namespace kav {
@@ -19,17 +21,43 @@ void ShowPosition(Host& ui, int64_t position) {
   ui.SetText(Control::MnTitlePosPCent, std::to_string(position) + "%");
 }
 
+// A side that cannot be compared: return code 2, the run's flag, and the cause named.
+void FailSide(RunContext& ctx, CompareRecords& records, const InputSide& side, int code) {
+  records.Status.ReturnCode = ErrorReturnCode;
+  records.Totals.OpenError = true;
+  RecordIoFailure(ctx.State, side.Path, code);
+}
+
+// A FIFO, socket or device is described, never opened; false when even that fails.
+bool DescribeNotRegular(RunContext& ctx, InputSide& side) {
+  DirEntry entry;
+  if (!ctx.Fs.Stat(side.Path, entry)) return false;
+  side.NotRegular = true;
+  side.Size = 0;
+  side.Stamp = entry.Stamp;
+  return true;
+}
+
+// True when the pair can be judged only by reading both files: equal sizes, and Veqf on or
+// the stamps differ.
+bool NeedsBytes(const RunState& state, const CompareRecords& records) {
+  return records.New.Size == records.Old.Size &&
+         (state.OptVeqf || records.New.Stamp != records.Old.Stamp);
+}
+
 // Opens one side; false (with the return code and run flag set) when the pair cannot go on.
 bool OpenSide(RunContext& ctx, CompareRecords& records, InputSide& side, bool isNew) {
   FileStatus& status = records.Status;
+  OpenedFile opened;
   try {
-    side.Stream = ctx.Fs.Open(side.Path);
+    opened = ctx.Fs.Open(side.Path);
   } catch (...) {
-    side.Stream.reset();
+    opened = OpenedFile{nullptr, EIO};
   }
+  if (opened.Error == NotRegularFile && DescribeNotRegular(ctx, side)) return true;
+  side.Stream = std::move(opened.File);
   if (side.Stream == nullptr) {
-    status.ReturnCode = ErrorReturnCode;
-    records.Totals.OpenError = true;
+    FailSide(ctx, records, side, opened.Error);
     return false;
   }
   side.Size = side.Stream->Size();
@@ -40,6 +68,7 @@ bool OpenSide(RunContext& ctx, CompareRecords& records, InputSide& side, bool is
               : Format("Error - Old Input File \"%s\" GT 2GB can not be processed.", {side.Path}));
     status.ReturnCode = ErrorReturnCode;
     records.Totals.TooLarge = true;
+    RecordIoFailure(ctx.State, side.Path, EFBIG);
     return false;
   }
   return true;
@@ -67,6 +96,8 @@ void CompareBlocks(RunContext& ctx, CompareRecords& records) {
     oldCount = step.OldCount;
     if (newCount < 0 || oldCount < 0) {
       status.ReturnCode = ErrorReturnCode;  // unreadable: neither equal nor different
+      if (newCount < 0) RecordIoFailure(ctx.State, records.New.Path, static_cast<int>(-newCount));
+      if (oldCount < 0) RecordIoFailure(ctx.State, records.Old.Path, static_cast<int>(-oldCount));
       return;
     }
     if (newCount < 1 && oldCount < 1 && !step.LengthChanged) continue;
@@ -100,6 +131,13 @@ void PrepareFilePair(RunContext& ctx, CompareRecords& records) {
   records.Old.Path =
       JoinPath(state.OldDirName, DiskNameAt(state.PairedOldNames, state.PairedOldDiskNames, i));
   if (!OpenSide(ctx, records, records.Old, false)) return;
+
+  if ((records.New.NotRegular || records.Old.NotRegular) && NeedsBytes(state, records)) {
+    for (const InputSide* side : {&records.New, &records.Old}) {
+      if (side->NotRegular) FailSide(ctx, records, *side, NotRegularFile);
+    }
+    return;
+  }
 
   if (!state.OptVeqf && records.New.Stamp == records.Old.Stamp &&
       records.New.Size == records.Old.Size) {

@@ -10,7 +10,7 @@ namespace kav {
 DiskNameIndex::DiskNameIndex(const FileSystem& fs, const std::string& dir) {
   StringList names;
   StringList diskNames;
-  ListDirectoryFiles(fs, dir, names, diskNames);
+  listError_ = ListDirectoryFiles(fs, dir, names, diskNames);
   entries_.reserve(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
     entries_.emplace_back(std::move(names[i]), std::move(diskNames[i]));

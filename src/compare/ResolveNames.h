@@ -20,6 +20,8 @@ class DiskNameIndex {
   DiskNameIndex(const FileSystem& fs, const std::string& dir);
 
   bool Empty() const { return entries_.empty(); }
+  // 0, or why the directory could not be listed (the index is then empty).
+  int ListError() const { return listError_; }
   std::size_t Count() const { return entries_.size(); }
   // The on-disk spelling of the file called `name` without regard to case: the exact spelling
   // when it exists, otherwise the first match in byte order; nullopt when there is none.
@@ -29,6 +31,7 @@ class DiskNameIndex {
 
  private:
   std::vector<std::pair<std::string, std::string>> entries_;  // (lower-cased, on disk), sorted
+  int listError_ = 0;
 };
 
 // A New/Old name pair as the user chose it; for type 3 both names are the same.

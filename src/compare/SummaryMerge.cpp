@@ -27,7 +27,7 @@ FileResult UnpairedRecord(RunContext& ctx, const std::string& dir, const std::st
   }
   int64_t size = 0;
   uint32_t stamp = 0;
-  if (auto file = ctx.Fs.Open(JoinPath(dir, diskName))) {
+  if (auto file = ctx.Fs.Open(JoinPath(dir, diskName)).File) {
     // A file of 2 GB or more counts as size 0 here, as it does wherever a compare meets it.
     size = file->Size();
     if (size < 0 || size >= TooLargeFileSize) size = 0;

@@ -1,6 +1,7 @@
 #include "core/Dispatcher.h"
 
 #include "core/CompareTypes.h"
+#include "core/IoFailures.h"
 #include "tree/TreeEngine.h"
 
 namespace kav {
@@ -114,6 +115,14 @@ void Run(RunContext& ctx) {
   if (state.RunValidated) ctx.Ui.SetEnabled(Control::MnBtnRshow, true);
 }
 
+// A single-level compare that ran its pairs ends with a verdict that names the error class of
+// any pair it could not compare; every other run's closing text would claim a whole answer.
+bool StatusNeedsIncompleteText(const RunState& state) {
+  if (state.IoFailures.empty()) return false;
+  const bool treeRun = state.TreeCompareRun || state.ListNewTreeRun || state.ListBothTreesRun;
+  return treeRun || state.ReportLines.empty();
+}
+
 void CleanUp(RunContext& ctx) {
   RunState& state = ctx.State;
   Host& ui = ctx.Ui;
@@ -129,6 +138,8 @@ void CleanUp(RunContext& ctx) {
     ui.SetText(Control::MnCurrStatus,
                "Operation terminated at user request. End results may not be valid.");
     ui.SetEnabled(Control::MnBtnRshow, false);
+  } else if (StatusNeedsIncompleteText(state)) {
+    ui.SetText(Control::MnCurrStatus, IncompleteRunStatus);
   }
   // An exception may have left a run flag set; they hold only around their own run.
   state.SingleLevelRun = false;
@@ -144,6 +155,7 @@ void CleanUp(RunContext& ctx) {
 }  // namespace
 
 void MnBtnStartClick(RunContext& ctx) {
+  ctx.State.IoFailures.clear();
   try {
     Run(ctx);
   } catch (...) {

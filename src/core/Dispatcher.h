@@ -7,7 +7,9 @@ namespace kav {
 // "&Start": one whole compare or list run. Validates the directory texts, takes over the
 // preference check boxes as option flags, dispatches on the type text, keeps the busy
 // indicators and "&Halt" in step and tidies up. Never throws: an exception inside the run
-// ends it with the "Abnormal termination" status text.
+// ends it with the "Abnormal termination" status text. What the run could not read is named in
+// State.IoFailures; a run that was not halted then ends with IncompleteRunStatus, unless it is
+// a single-level compare whose ERROR or WARN01 verdict already says so.
 void MnBtnStartClick(RunContext& ctx);
 
 // "&Halt": asks the running engine to stop at its next poll.

@@ -3,6 +3,7 @@
 #include "compare/PairNames.h"
 #include "compare/ResolveNames.h"
 #include "core/Dispatcher.h"
+#include "core/IoFailures.h"
 
 namespace kav {
 namespace {
@@ -18,17 +19,40 @@ void ShowSelectionWindow(RunContext& ctx, SelectionWindow window) {
   } while (ctx.State.ReshowSelection);
 }
 
+// Lists one side of a type 1 run; false when it could not be listed whole (the cause is named
+// in the run's failures: the run has no answer then) or a halt stopped it.
+bool ListSide(RunContext& ctx, const std::string& dir, StringList& names, StringList& diskNames) {
+  const int error = ListDirectoryFiles(ctx.Fs, dir, names, diskNames, HaltPoll(ctx));
+  if (error == 0) return true;
+  if (!ctx.State.HaltRequested) RecordIoFailure(ctx.State, dir, error);
+  return false;
+}
+
+// False, with the causes named, when a side of a type 3 or 4 run could not be listed: its
+// selection window would offer a part of the names as if they were all.
+bool BothListed(RunContext& ctx, const DiskNameIndex& newFiles, const DiskNameIndex& oldFiles) {
+  if (newFiles.ListError() != 0) {
+    RecordIoFailure(ctx.State, ctx.State.NewDirName, newFiles.ListError());
+  }
+  if (oldFiles.ListError() != 0) {
+    RecordIoFailure(ctx.State, ctx.State.OldDirName, oldFiles.ListError());
+  }
+  return newFiles.ListError() == 0 && oldFiles.ListError() == 0;
+}
+
 }  // namespace
 
 void PrecheckLikeNames(RunContext& ctx) {
   RunState& state = ctx.State;
-  if (ListDirectoryFiles(ctx.Fs, state.NewDirName, state.NewDirNames, state.NewDirDiskNames) == 0) {
+  if (!ListSide(ctx, state.NewDirName, state.NewDirNames, state.NewDirDiskNames)) return;
+  if (state.NewDirNames.empty()) {
     ctx.Ui.ShowMessage("New Input Directory (" + state.Panel.MnCbNewDirNm +
                        ") has no individual files.\r" + TryTypeTwo);
     ctx.Ui.Focus(Control::MnCbNewDirNm);
     return;
   }
-  if (ListDirectoryFiles(ctx.Fs, state.OldDirName, state.OldDirNames, state.OldDirDiskNames) == 0) {
+  if (!ListSide(ctx, state.OldDirName, state.OldDirNames, state.OldDirDiskNames)) return;
+  if (state.OldDirNames.empty()) {
     ctx.Ui.ShowMessage("Old Input Directory (" + state.Panel.MnCbOldDirNm +
                        ") has no individual files. \r" + TryTypeTwo);
     ctx.Ui.Focus(Control::MnCbOldDirNm);
@@ -52,6 +76,7 @@ void PrecheckLikeNames(RunContext& ctx) {
 void PrecheckSelectLike(RunContext& ctx) {
   const DiskNameIndex newFiles(ctx.Fs, ctx.State.NewDirName);
   const DiskNameIndex oldFiles(ctx.Fs, ctx.State.OldDirName);
+  if (!BothListed(ctx, newFiles, oldFiles)) return;
   if (!newFiles.SharesNameWith(oldFiles)) {
     ctx.Ui.ShowMessage(
         "New and Old Input File Directories have no common named files. \r"
@@ -65,6 +90,7 @@ void PrecheckSelectLike(RunContext& ctx) {
 void PrecheckSelectUnlike(RunContext& ctx) {
   const DiskNameIndex newFiles(ctx.Fs, ctx.State.NewDirName);
   const DiskNameIndex oldFiles(ctx.Fs, ctx.State.OldDirName);
+  if (!BothListed(ctx, newFiles, oldFiles)) return;
   if (newFiles.Empty()) {
     ctx.Ui.ShowMessage(
         "New Input File Directory has no files to compare. \r"

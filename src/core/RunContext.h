@@ -15,4 +15,13 @@ struct RunContext {
   const LocaleFacts& Locale;
 };
 
+// The poll a run hands to a directory listing: lets pending events run (where a Halt click
+// gets in) and says whether to go on.
+inline ListPoll HaltPoll(RunContext& ctx) {
+  return [&ctx] {
+    ctx.Ui.ProcessPendingEvents();
+    return !ctx.State.HaltRequested;
+  };
+}
+
 }  // namespace kav

@@ -6,6 +6,7 @@
 
 #include "core/TreeNode.h"
 #include "core/TreeTotals.h"
+#include "platform/IoError.h"
 
 namespace kav {
 
@@ -99,6 +100,10 @@ struct RunState {
   TreeNodeList NewTreeLines;
   TreeNodeList OldTreeLines;
   TreeTotals Totals;
+
+  // What the last run could not read, in the order met: every file it could not compare and
+  // every directory it could not list. Emptied by Start.
+  std::vector<IoError> IoFailures;
 
   // Combined report of a type 2 run (tree graph viewer).
   std::vector<ColoredLine> CombinedReport;

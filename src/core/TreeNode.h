@@ -30,8 +30,11 @@ struct TreeNode {
   std::string ChangeCode;  // "   ", "* -", "I -", "D -", "ID-", "DD-"
   uint8_t HasChanges = 0;
   // A file entry that is not a regular file (FIFO, socket, device, dangling link): listed
-  // with size 0, never opened; a pair holding one is a failed comparison.
+  // with size 0, never opened; a pair that needs its bytes is a failed comparison.
   uint8_t NotRegular = 0;
+  // A directory whose entries are unknown: it could not be listed, or (once paired) its
+  // partner could not be. Nothing below it is called inserted or deleted.
+  uint8_t Unlisted = 0;
   int32_t FileCount = 0;
   int32_t OldFileCount = 0;
   int64_t Size = 0;  // file: bytes; directory: the whole sub-tree

@@ -1,5 +1,7 @@
 #include "platform/FaultyFileSystem.h"
 
+#include <cerrno>
+
 namespace kav {
 namespace {
 
@@ -9,7 +11,7 @@ class FaultyInputFile final : public InputFile {
       : inner_(std::move(inner)), failAt_(failAt) {}
 
   int64_t Read(char* buffer, std::size_t count) override {
-    if (++reads_ == failAt_) return -1;
+    if (++reads_ == failAt_) return -EIO;
     return inner_->Read(buffer, count);
   }
   int64_t Size() const override { return inner_->Size(); }
@@ -23,17 +25,22 @@ class FaultyInputFile final : public InputFile {
 
 }  // namespace
 
-bool FaultyFileSystem::ListDirectory(const std::string& dir, std::vector<DirEntry>& out) const {
-  if (failList_.count(dir) != 0) return false;
-  return inner_.ListDirectory(dir, out);
+int FaultyFileSystem::ListDirectory(const std::string& dir, std::vector<DirEntry>& out,
+                                    const ListPoll& poll) const {
+  if (failList_.count(dir) != 0) return EIO;
+  const std::size_t before = out.size();
+  const int error = inner_.ListDirectory(dir, out, poll);
+  listed_ += out.size() - before;
+  return error;
 }
 
-std::unique_ptr<InputFile> FaultyFileSystem::Open(const std::string& path) const {
-  if (failOpen_.count(path) != 0) return nullptr;
-  auto file = inner_.Open(path);
+OpenedFile FaultyFileSystem::Open(const std::string& path) const {
+  if (failOpen_.count(path) != 0) return OpenedFile{nullptr, EACCES};
+  OpenedFile opened = inner_.Open(path);
   auto it = failRead_.find(path);
-  if (file == nullptr || it == failRead_.end()) return file;
-  return std::make_unique<FaultyInputFile>(std::move(file), it->second);
+  if (opened.File == nullptr || it == failRead_.end()) return opened;
+  opened.File = std::make_unique<FaultyInputFile>(std::move(opened.File), it->second);
+  return opened;
 }
 
 }  // namespace kav

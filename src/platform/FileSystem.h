@@ -2,9 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "platform/IoError.h"
 
 namespace kav {
 
@@ -24,7 +27,8 @@ struct DirEntry {
 };
 
 // An open file, read-only. Read() reads until the buffer is full or the file ends, riding out
-// short reads and EINTR; it returns the byte count, or -1 when the read failed.
+// short reads and EINTR; it returns the byte count, or the errno value negated when the read
+// failed (so the cause travels with the result).
 class InputFile {
  public:
   virtual ~InputFile() = default;
@@ -33,21 +37,36 @@ class InputFile {
   virtual uint32_t Stamp() const = 0;
 };
 
+// An Open() that worked holds the file; one that did not holds why (an errno value, or
+// NotRegularFile).
+struct OpenedFile {
+  std::unique_ptr<InputFile> File;
+  int Error = 0;
+};
+
+// Asked while a directory is listed, every ListPollEntries entries: false stops the listing
+// (a halt), so a huge directory cannot hold a run up. May be empty.
+using ListPoll = std::function<bool()>;
+inline constexpr std::size_t ListPollEntries = 256;
+
 // The operating system's file system, as the engines see it. One real implementation
 // (PosixFileSystem) and a fault-injecting wrapper for tests. Nothing here throws.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
   // Appends the entries of one directory ("." and ".." left out) in the order the system
-  // returns them. Returns false, appending nothing, when the directory cannot be read.
-  virtual bool ListDirectory(const std::string& dir, std::vector<DirEntry>& out) const = 0;
+  // returns them. Returns 0, or the errno value when the directory could not be read whole
+  // (a failing open, readdir or closedir) or ECANCELED when `poll` stopped it; then nothing
+  // is appended.
+  virtual int ListDirectory(const std::string& dir, std::vector<DirEntry>& out,
+                            const ListPoll& poll = {}) const = 0;
   // True when the path names a directory (following links).
   virtual bool IsDirectory(const std::string& path) const = 0;
   // Facts of one path (following links); false when it does not exist.
   virtual bool Stat(const std::string& path, DirEntry& out) const = 0;
-  // Opens a regular file read-only; nullptr when it is missing, not a regular file, or cannot
-  // be opened. Never opens a FIFO or a device.
-  virtual std::unique_ptr<InputFile> Open(const std::string& path) const = 0;
+  // Opens a regular file read-only. Anything else (a FIFO, socket, device) is refused with
+  // NotRegularFile before it is opened; a missing or unreadable file gives its errno value.
+  virtual OpenedFile Open(const std::string& path) const = 0;
 };
 
 // The real file system.

@@ -72,7 +72,7 @@ class PosixInputFile final : public InputFile {
       if (got == 0) break;
       if (got < 0) {
         if (errno == EINTR) continue;
-        return -1;
+        return -static_cast<int64_t>(errno);
       }
       done += static_cast<std::size_t>(got);
     }
@@ -89,32 +89,24 @@ class PosixInputFile final : public InputFile {
 
 class PosixFileSystem final : public FileSystem {
  public:
-  bool ListDirectory(const std::string& dir, std::vector<DirEntry>& out) const override {
+  int ListDirectory(const std::string& dir, std::vector<DirEntry>& out,
+                    const ListPoll& poll) const override {
     ResolvedPath where(dir);
-    if (!where.Ok()) return false;
+    if (!where.Ok()) return ENOENT;
     int fd = ::openat(where.DirFd(), where.Name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return errno;
     DIR* handle = ::fdopendir(fd);
     if (handle == nullptr) {
+      const int error = errno;
       ::close(fd);
-      return false;
+      return error;
     }
-    const int dfd = ::dirfd(handle);
+    const std::size_t before = out.size();
     ReserveForListing(fd, out);
-    StampCache stamps;
-    while (struct dirent* e = ::readdir(handle)) {
-      std::string_view name = e->d_name;
-      if (name == "." || name == "..") continue;
-      DirEntry& entry = out.emplace_back();
-      entry.Name = name;
-      if (e->d_type == DT_DIR) {
-        entry.Kind = EntryKind::Directory;  // directories carry no size or stamp
-      } else {
-        DescribeEntry(dfd, e->d_name, entry, stamps);
-      }
-    }
-    ::closedir(handle);
-    return true;
+    int error = ReadEntries(handle, out, poll);
+    if (::closedir(handle) != 0 && error == 0) error = errno;
+    if (error != 0) out.resize(before);  // a part of a listing must never pass for the whole
+    return error;
   }
 
   bool IsDirectory(const std::string& path) const override {
@@ -131,23 +123,50 @@ class PosixFileSystem final : public FileSystem {
     return true;
   }
 
-  std::unique_ptr<InputFile> Open(const std::string& path) const override {
-    // O_NONBLOCK: opening a FIFO must never hang; it is refused below anyway.
+  OpenedFile Open(const std::string& path) const override {
     ResolvedPath where(path);
-    if (!where.Ok()) return nullptr;
-    int fd = ::openat(where.DirFd(), where.Name(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return nullptr;
+    if (!where.Ok()) return OpenedFile{nullptr, ENOENT};
+    // Only a regular file is opened: opening a FIFO may block, opening a device may act on it.
     struct stat st {};
+    if (::fstatat(where.DirFd(), where.Name(), &st, 0) != 0) return OpenedFile{nullptr, errno};
+    if (!S_ISREG(st.st_mode)) return OpenedFile{nullptr, NotRegularFile};
+    // O_NONBLOCK: should the name have become a FIFO meanwhile, the open must not hang.
+    int fd = ::openat(where.DirFd(), where.Name(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return OpenedFile{nullptr, errno};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+      const int error = S_ISREG(st.st_mode) ? errno : NotRegularFile;
       ::close(fd);
-      return nullptr;
+      return OpenedFile{nullptr, error};
     }
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    return std::make_unique<PosixInputFile>(fd, static_cast<int64_t>(st.st_size),
-                                            PackDosTime(st.st_mtime));
+    return OpenedFile{std::make_unique<PosixInputFile>(fd, static_cast<int64_t>(st.st_size),
+                                                       PackDosTime(st.st_mtime)),
+                      0};
   }
 
  private:
+  // Reads every entry of an open directory. readdir() gives NULL both at the end and on an
+  // error; only errno tells them apart.
+  static int ReadEntries(DIR* handle, std::vector<DirEntry>& out, const ListPoll& poll) {
+    const int dfd = ::dirfd(handle);
+    StampCache stamps;
+    for (std::size_t seen = 1;; ++seen) {
+      if (poll && seen % ListPollEntries == 0 && !poll()) return ECANCELED;
+      errno = 0;
+      struct dirent* e = ::readdir(handle);
+      if (e == nullptr) return errno;
+      std::string_view name = e->d_name;
+      if (name == "." || name == "..") continue;
+      DirEntry& entry = out.emplace_back();
+      entry.Name = name;
+      if (e->d_type == DT_DIR) {
+        entry.Kind = EntryKind::Directory;  // directories carry no size or stamp
+      } else {
+        DescribeEntry(dfd, e->d_name, entry, stamps);
+      }
+    }
+  }
+
   // A directory's size in bytes hints at its entry count (ext4 spends some 35 bytes on an
   // entry); room made at once spares a large listing its repeated moves. Room that stays
   // unused costs address space only.

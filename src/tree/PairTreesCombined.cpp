@@ -41,6 +41,7 @@ class CombinedMerge {
     oldRoot.ViewNode = top;
     pending_ = top;
     pendingChanged_ = false;
+    if (newRoot.Unlisted != 0 || oldRoot.Unlisted != 0) MarkUnlisted(newRoot);
   }
 
   void BeginCycle(std::size_t i) {
@@ -99,6 +100,7 @@ class CombinedMerge {
       o.ViewNode = view;
       pending_ = view;
       pendingChanged_ = false;
+      if (n.Unlisted != 0) MarkUnlisted(n);
       ++s_.Totals.PairedDirs;
       return;
     }
@@ -128,6 +130,12 @@ class CombinedMerge {
   }
 
  private:
+  // A directory pair with a side that could not be listed is never shown as unchanged.
+  void MarkUnlisted(TreeNode& dir) {
+    dir.HasChanges = 1;
+    pendingChanged_ = true;
+  }
+
   static TreeNode& ParentOf(const TreeNodeList& list, const TreeNode& node) {
     return *list[static_cast<std::size_t>(node.ParentIndex)];
   }

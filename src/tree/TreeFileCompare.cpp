@@ -1,9 +1,11 @@
 #include "tree/TreeFileCompare.h"
 
+#include <cerrno>
 #include <memory>
 #include <string>
 
 #include "compare/BlockPairReader.h"
+#include "core/IoFailures.h"
 #include "tree/SizeLimit.h"
 #include "tree/TreeProgress.h"
 #include "tree/TreeRecords.h"
@@ -13,10 +15,27 @@ namespace {
 
 constexpr int64_t FileProgressFloor = 4000000;
 
-std::unique_ptr<InputFile> OpenComparable(const FileSystem& fs, const TreeNode& node) {
-  std::unique_ptr<InputFile> file = fs.Open(IoPath(node));
-  if (file != nullptr && IsTooLarge(file->Size())) file.reset();
-  return file;
+// Opens one side of a pair; nullptr, with the cause named in the run's failures, when it
+// cannot be read.
+std::unique_ptr<InputFile> OpenComparable(RunContext& ctx, const TreeNode& node) {
+  OpenedFile opened = ctx.Fs.Open(IoPath(node));
+  if (opened.File != nullptr && IsTooLarge(opened.File->Size())) {
+    opened.File.reset();
+    opened.Error = EFBIG;
+  }
+  if (opened.File == nullptr) RecordIoFailure(ctx.State, IoPath(node), opened.Error);
+  return std::move(opened.File);
+}
+
+// Names the sides of a pair that the shortcut found unfit for comparing.
+void RecordUnfitSides(RunState& state, const TreeNode& n, const TreeNode& o) {
+  for (const TreeNode* side : {&n, &o}) {
+    if (IsTooLarge(side->Size)) {
+      RecordIoFailure(state, IoPath(*side), EFBIG);
+    } else if (side->NotRegular != 0) {
+      RecordIoFailure(state, IoPath(*side), NotRegularFile);
+    }
+  }
 }
 
 // Shows how far a large file pair has been read; only a changed position reaches the window.
@@ -46,17 +65,18 @@ class FileProgress {
 
 FilePairShortcut DecideFilePairShortcut(const RunState& state, const TreeNode& n,
                                         const TreeNode& o) {
-  if (n.NotRegular != 0 || o.NotRegular != 0) return FilePairShortcut::Failed;
   if (IsTooLarge(n.Size) || IsTooLarge(o.Size)) return FilePairShortcut::Failed;
   if (n.Size != o.Size) return FilePairShortcut::SizesDiffer;
   if (!state.OptVeqf && n.Date == o.Date) return FilePairShortcut::EqualStamps;
+  // Only now are the bytes needed, and those of a FIFO or device are never read.
+  if (n.NotRegular != 0 || o.NotRegular != 0) return FilePairShortcut::Failed;
   return FilePairShortcut::NeedsReading;
 }
 
 int CompareTreeFiles(RunContext& ctx, const TreeNode& n, const TreeNode& o) {
-  std::unique_ptr<InputFile> newFile = OpenComparable(ctx.Fs, n);
+  std::unique_ptr<InputFile> newFile = OpenComparable(ctx, n);
   if (newFile == nullptr) return CompareFailed;
-  std::unique_ptr<InputFile> oldFile = OpenComparable(ctx.Fs, o);
+  std::unique_ptr<InputFile> oldFile = OpenComparable(ctx, o);
   if (oldFile == nullptr) return CompareFailed;
 
   BlockPairReader reader(*newFile, n.Size, *oldFile, o.Size);
@@ -65,7 +85,13 @@ int CompareTreeFiles(RunContext& ctx, const TreeNode& n, const TreeNode& o) {
     if (ctx.State.HaltRequested) return CompareFailed;
     if (block % 100 == 0) TreeHeartbeat(ctx.Ui);
     const BlockPairReader::Step step = reader.Next();
-    if (step.NewCount < 0 || step.OldCount < 0) return CompareFailed;
+    if (step.NewCount < 0 || step.OldCount < 0) {
+      if (step.NewCount < 0)
+        RecordIoFailure(ctx.State, IoPath(n), static_cast<int>(-step.NewCount));
+      if (step.OldCount < 0)
+        RecordIoFailure(ctx.State, IoPath(o), static_cast<int>(-step.OldCount));
+      return CompareFailed;
+    }
     if (step.LengthChanged || step.NewCount != step.OldCount) return CompareDifferent;
     if (step.NewCount == 0) return CompareEqual;
     if (!step.Same) return CompareDifferent;
@@ -77,6 +103,7 @@ int DecideFilePair(RunContext& ctx, const TreeNode& n, const TreeNode& o) {
   int result = CompareEqual;
   switch (DecideFilePairShortcut(ctx.State, n, o)) {
     case FilePairShortcut::Failed:
+      RecordUnfitSides(ctx.State, n, o);
       result = CompareFailed;
       break;
     case FilePairShortcut::SizesDiffer:

@@ -30,10 +30,31 @@ inline bool IsPairing(const TreeNode& n, const TreeNode& o) {
   return n.Level == o.Level && n.Kind == o.Kind && n.Text == o.Text;
 }
 
+// A directory pair of which one side could not be listed: neither side's entries can be
+// judged, so both count as unlisted.
+inline void ShareUnlisted(TreeNode& n, TreeNode& o) {
+  if (n.Kind != NodeDir || (n.Unlisted == 0 && o.Unlisted == 0)) return;
+  n.Unlisted = 1;
+  o.Unlisted = 1;
+}
+
+// True for an entry of an unlisted directory: it only seems New-only or Old-only because the
+// other side could not be read. It is left out of the merge; a directory among them passes
+// the mark on to its own entries.
+inline bool IsBelowUnlisted(const TreeNodeList& list, std::size_t k) {
+  TreeNode& r = *list[k];
+  if (r.ParentIndex < 0 || list[static_cast<std::size_t>(r.ParentIndex)]->Unlisted == 0) {
+    return false;
+  }
+  if (r.Kind == NodeDir) r.Unlisted = 1;
+  return true;
+}
+
 // Walks both lists from index 1 in one pass until both are exhausted or a halt is requested.
 // Each cycle applies the insertion, deletion and pairing tests in turn, each on the records
-// then at the fronts, and calls the visitor's Insert(i), Delete(j) or Pair(i, j).
-// BeginCycle(i) runs first in every cycle in which the New side is not exhausted.
+// then at the fronts, and calls the visitor's Insert(i), Delete(j) or Pair(i, j); entries
+// below an unlisted directory pair are passed over without a call. BeginCycle(i) runs first
+// in every cycle in which the New side is not exhausted.
 template <class Visitor>
 void MergeTreeLists(const TreeNodeList& news, const TreeNodeList& olds, const bool& halt,
                     Visitor& visitor) {
@@ -41,18 +62,22 @@ void MergeTreeLists(const TreeNodeList& news, const TreeNodeList& olds, const bo
   std::size_t j = 1;
   const std::size_t newEnd = news.size();
   const std::size_t oldEnd = olds.size();
+  if (newEnd > 0 && oldEnd > 0) ShareUnlisted(*news[0], *olds[0]);
   while (!halt && (i < newEnd || j < oldEnd)) {
     if (i < newEnd) visitor.BeginCycle(i);
     bool decided = false;
     if (i < newEnd && (j >= oldEnd || IsInsertion(*news[i], *olds[j]))) {
-      visitor.Insert(i++);
+      if (!IsBelowUnlisted(news, i)) visitor.Insert(i);
+      ++i;
       decided = true;
     }
     if (j < oldEnd && (i >= newEnd || IsDeletion(*news[i], *olds[j]))) {
-      visitor.Delete(j++);
+      if (!IsBelowUnlisted(olds, j)) visitor.Delete(j);
+      ++j;
       decided = true;
     }
     if (i < newEnd && j < oldEnd && IsPairing(*news[i], *olds[j])) {
+      ShareUnlisted(*news[i], *olds[j]);
       visitor.Pair(i++, j++);
       decided = true;
     }

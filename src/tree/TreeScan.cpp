@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/IoFailures.h"
 #include "text/Format.h"
 #include "tree/PrintableText.h"
 #include "tree/TreeProgress.h"
@@ -100,8 +101,12 @@ class TreeWalk {
   void ScanDirectory(std::size_t dirIndex) {
     TreeNode* dir = list_[dirIndex];
     entries_.clear();
-    if (!ctx_.Fs.ListDirectory(IoPath(*dir), entries_)) {
+    const int error = ctx_.Fs.ListDirectory(IoPath(*dir), entries_, HaltPoll(ctx_));
+    if (error != 0) {
+      if (state_.HaltRequested) return;
       ++totals_.UnreadableDirs;
+      dir->Unlisted = 1;
+      RecordIoFailure(state_, IoPath(*dir), error);
       return;
     }
     children_.assign(1, dir);

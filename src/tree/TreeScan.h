@@ -13,9 +13,10 @@ namespace kav {
 // Text the name relative to the root ("/sub/a.bin"; the root keeps its full name), DiskPath
 // the on-disk name when it differs from Path. Directory sizes are the totals of their whole
 // sub-trees. Counts go to State.Totals (TotalDirs, TotalFiles, EntryCount; directories that
-// could not be listed in UnreadableDirs). Symbolic links to directories are listed as
-// directories but never entered. Stops at the next poll once HaltRequested is set; the
-// directories not yet enumerated then stay in the list without their entries.
+// could not be listed in UnreadableDirs, marked Unlisted and named in IoFailures). Symbolic links
+// to directories are listed as directories but never entered. Stops at the next poll once
+// HaltRequested is set (a large directory is polled while it is listed); the directories not yet
+// enumerated then stay in the list without their entries.
 void ScanTree(RunContext& ctx, TreeNodeList& list, const std::string& root);
 
 // Orders the children of the directory at d in place: its files at d+1 .. f-1, then its

@@ -12,8 +12,13 @@
 #include <stdexcept>
 #include <thread>
 
+#include "support/Unprivileged.h"
+
 #ifndef KAVDRIFT_CLI_PATH
 #error "KAVDRIFT_CLI_PATH must name the kavdrift-cli binary"
+#endif
+#ifndef KAVDRIFT_FAILSYS_PATH
+#error "KAVDRIFT_FAILSYS_PATH must name the fault library"
 #endif
 
 namespace kav::test {
@@ -47,13 +52,24 @@ class Capture {
 
 CliResult RunCli(const std::vector<std::string>& args,
                  const std::function<void(pid_t)>& whileRunning, const std::string& workingDir) {
+  CliSetup setup;
+  setup.WorkingDir = workingDir;
+  return RunCli(args, setup, whileRunning);
+}
+
+CliResult RunCli(const std::vector<std::string>& args, const CliSetup& setup,
+                 const std::function<void(pid_t)>& whileRunning) {
   Capture out;
   Capture err;
+  std::vector<std::string> words;
+  if (setup.Unprivileged && ::geteuid() == 0) {
+    const std::string id = std::to_string(NobodyId);
+    words = {"/usr/bin/setpriv", "--reuid=" + id, "--regid=" + id, "--clear-groups", "--"};
+  }
+  words.push_back(KAVDRIFT_CLI_PATH);
+  words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
-  std::string program = KAVDRIFT_CLI_PATH;
-  argv.push_back(program.data());
-  std::vector<std::string> copies = args;
-  for (std::string& arg : copies) argv.push_back(arg.data());
+  for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
 
   const pid_t pid = fork();
@@ -62,7 +78,12 @@ CliResult RunCli(const std::vector<std::string>& args,
     dup2(out.Fd(), STDOUT_FILENO);
     dup2(err.Fd(), STDERR_FILENO);
     setenv("LC_ALL", "C", 1);
-    if (!workingDir.empty() && chdir(workingDir.c_str()) != 0) _exit(126);
+    for (const auto& [name, value] : setup.Env) setenv(name.c_str(), value.c_str(), 1);
+    if (setup.WithFailSys) {
+      setenv("LD_PRELOAD", KAVDRIFT_FAILSYS_PATH, 1);
+      setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);  // a sanitized build still runs
+    }
+    if (!setup.WorkingDir.empty() && chdir(setup.WorkingDir.c_str()) != 0) _exit(126);
     execv(argv[0], argv.data());
     _exit(127);
   }

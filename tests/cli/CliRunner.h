@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kav::test {
@@ -22,6 +23,18 @@ struct CliResult {
 CliResult RunCli(const std::vector<std::string>& args,
                  const std::function<void(pid_t)>& whileRunning = {},
                  const std::string& workingDir = {});
+
+// How a run is set up beyond its arguments.
+struct CliSetup {
+  std::string WorkingDir;                                // empty: the tests' own
+  std::vector<std::pair<std::string, std::string>> Env;  // added to the environment
+  bool WithFailSys = false;  // preload the library that fails chosen calls (FAILSYS_* in Env)
+  // Run as an unprivileged user: when the tests run as root (who reads every file), under
+  // `setpriv` as user and group NobodyId, so that permissions count.
+  bool Unprivileged = false;
+};
+CliResult RunCli(const std::vector<std::string>& args, const CliSetup& setup,
+                 const std::function<void(pid_t)>& whileRunning = {});
 
 // Waits (up to a few seconds) until the process catches SIGINT, i.e. its handler is in place.
 bool WaitUntilCatchingSigint(pid_t pid);

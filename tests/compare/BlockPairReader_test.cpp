@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,8 @@ struct Counts {
 };
 
 std::vector<Counts> ReadAll(const FileSystem& fs, const std::string& a, const std::string& b) {
-  auto newFile = fs.Open(a);
-  auto oldFile = fs.Open(b);
+  auto newFile = fs.Open(a).File;
+  auto oldFile = fs.Open(b).File;
   BlockPairReader reader(*newFile, newFile->Size(), *oldFile, oldFile->Size());
   std::vector<Counts> steps;
   for (int guard = 0; guard < 1000; ++guard) {
@@ -56,14 +57,14 @@ TEST(BlockPairReader, AFailedReadStaysFailed) {
   f.tree.SizedFile("new/f", 100);
   f.tree.SizedFile("old/f", 100);
   f.fs.FailReadAt(f.OldFile("f"), 1);
-  auto newFile = f.fs.Open(f.NewFile("f"));
-  auto oldFile = f.fs.Open(f.OldFile("f"));
+  auto newFile = f.fs.Open(f.NewFile("f")).File;
+  auto oldFile = f.fs.Open(f.OldFile("f")).File;
   BlockPairReader reader(*newFile, 100, *oldFile, 100);
   BlockPairReader::Step first = reader.Next();
   EXPECT_EQ(first.NewCount, 100);
-  EXPECT_EQ(first.OldCount, -1);
+  EXPECT_EQ(first.OldCount, -EIO);
   EXPECT_FALSE(first.Same);
-  EXPECT_EQ(reader.Next().OldCount, -1);
+  EXPECT_EQ(reader.Next().OldCount, -EIO);
 }
 
 // Both files hold 100000 equal bytes; only the listed sizes vary.
@@ -74,8 +75,8 @@ TEST(BlockPairReader, ReadsNoFurtherThanTheListedSizePlusOneBlock) {
   for (int64_t listed : {int64_t{100000}, int64_t{0}, int64_t{4096}, int64_t{50000},
                          int64_t{100001}, int64_t{300000}}) {
     SCOPED_TRACE(listed);
-    auto newFile = f.fs.Open(f.NewFile("f"));
-    auto oldFile = f.fs.Open(f.OldFile("f"));
+    auto newFile = f.fs.Open(f.NewFile("f")).File;
+    auto oldFile = f.fs.Open(f.OldFile("f")).File;
     BlockPairReader reader(*newFile, listed, *oldFile, listed);
     int64_t handedOut = 0;
     bool changed = false;

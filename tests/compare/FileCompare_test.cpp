@@ -183,8 +183,8 @@ TEST(CompareFilePair, AFailedReadIsAnErrorNeverTheEndOfAFile) {
 
 TEST(PrepareFilePair, UnopenableFilesAreOpenErrors) {
   PairRun r;
-  r.tree.File("new/f", "x");
-  r.tree.Fifo("old/f");  // never opened: opening a FIFO would block
+  r.tree.File("new/f", "");
+  r.tree.Fifo("old/f");  // sizes equal, stamps differ: its bytes are needed, and never read
   r.Run("f", "f");
   EXPECT_EQ(r.records.Status.ReturnCode, 2);
   EXPECT_TRUE(r.records.Totals.OpenError);
@@ -271,6 +271,46 @@ TEST(RecordPairResult, CountsThePairIntoTheTotals) {
   EXPECT_EQ(r.records.Totals.MaxReturnCode, 1);
   ClosePair(r.records);
   EXPECT_EQ(r.records.New.Stream, nullptr);
+}
+
+// A FIFO (New side) against an Old entry: judged by size and stamp without being opened, and
+// an error, named in the run's failures, only when its bytes would be needed.
+TEST(PrepareFilePair, AFifoIsNeverOpenedAndIsAnErrorOnlyWhenItsBytesAreNeeded) {
+  struct Case {
+    const char* name;
+    bool veqf;
+    bool oldIsFifo;
+    const char* oldContent;
+    bool sameTime;
+    int32_t code;
+    bool equalByStamp;
+    std::size_t failures;
+  };
+  const Case cases[] = {
+      {"two FIFOs, same stamp", false, true, "", true, 0, true, 0},
+      {"two FIFOs under Veqf", true, true, "", true, 2, false, 2},
+      {"FIFO and an empty file, other stamps", false, false, "", false, 2, false, 1},
+      {"FIFO and a longer file", false, false, "abc", true, 1, false, 0},
+  };
+  for (const Case& c : cases) {
+    PairRun r;
+    r.state.OptVeqf = c.veqf;
+    r.tree.Fifo("new/f");
+    r.tree.SetTime("new/f", TempTree::DefaultTime);
+    if (c.oldIsFifo) {
+      r.tree.Fifo("old/f");
+    } else {
+      r.tree.File("old/f", c.oldContent);
+    }
+    r.tree.SetTime("old/f", c.sameTime ? TempTree::DefaultTime : Later());
+    r.Run("f", "f");
+    EXPECT_EQ(r.records.Status.ReturnCode, c.code) << c.name;
+    EXPECT_EQ(r.records.Status.EqualByStamp, c.equalByStamp) << c.name;
+    ASSERT_EQ(r.state.IoFailures.size(), c.failures) << c.name;
+    if (c.failures > 0) {
+      EXPECT_EQ(IoErrorText(r.state.IoFailures[0]), r.NewFile("f") + ": Not a regular file");
+    }
+  }
 }
 
 }  // namespace

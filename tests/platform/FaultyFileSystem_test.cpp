@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "support/TempTree.h"
 
 namespace kav {
@@ -22,41 +24,41 @@ class FaultyFileSystemTest : public ::testing::Test {
 
 TEST_F(FaultyFileSystemTest, FailsOnlyTheNamedOpen) {
   faulty.FailOpen(tree.Path("a.bin"));
-  EXPECT_EQ(faulty.Open(tree.Path("a.bin")), nullptr);
-  auto other = faulty.Open(tree.Path("b.txt"));
+  EXPECT_EQ(faulty.Open(tree.Path("a.bin")).Error, EACCES);
+  auto other = faulty.Open(tree.Path("b.txt")).File;
   ASSERT_NE(other, nullptr);
   EXPECT_EQ(other->Read(buffer, sizeof buffer), 5);
 }
 
 TEST_F(FaultyFileSystemTest, FailsTheNamedReadAndNoOther) {
   faulty.FailReadAt(tree.Path("a.bin"), 2);
-  auto file = faulty.Open(tree.Path("a.bin"));
+  auto file = faulty.Open(tree.Path("a.bin")).File;
   ASSERT_NE(file, nullptr);
   EXPECT_EQ(file->Size(), 10000);
   EXPECT_EQ(file->Read(buffer, sizeof buffer), 4096);
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), -1);
+  EXPECT_EQ(file->Read(buffer, sizeof buffer), -EIO);
   EXPECT_EQ(file->Read(buffer, sizeof buffer), 4096);  // the fault hits one read only
 }
 
 TEST_F(FaultyFileSystemTest, FirstReadCanFail) {
   faulty.FailReadAt(tree.Path("b.txt"), 1);
-  auto file = faulty.Open(tree.Path("b.txt"));
+  auto file = faulty.Open(tree.Path("b.txt")).File;
   ASSERT_NE(file, nullptr);
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), -1);
+  EXPECT_EQ(file->Read(buffer, sizeof buffer), -EIO);
 }
 
 TEST_F(FaultyFileSystemTest, ReadFaultOnAMissingFileStillGivesNoFile) {
   faulty.FailReadAt(tree.Path("missing"), 1);
-  EXPECT_EQ(faulty.Open(tree.Path("missing")), nullptr);
+  EXPECT_EQ(faulty.Open(tree.Path("missing")).Error, ENOENT);
 }
 
 TEST_F(FaultyFileSystemTest, FailsTheNamedListingAndPassesOthers) {
   tree.Dir("sub");
   faulty.FailList(tree.Path("sub"));
   std::vector<DirEntry> entries;
-  EXPECT_FALSE(faulty.ListDirectory(tree.Path("sub"), entries));
+  EXPECT_EQ(faulty.ListDirectory(tree.Path("sub"), entries), EIO);
   EXPECT_TRUE(entries.empty());
-  EXPECT_TRUE(faulty.ListDirectory(tree.Root(), entries));
+  EXPECT_EQ(faulty.ListDirectory(tree.Root(), entries), 0);
   EXPECT_EQ(entries.size(), 3u);
   EXPECT_TRUE(faulty.IsDirectory(tree.Path("sub")));
 }

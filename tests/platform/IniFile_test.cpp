@@ -13,6 +13,7 @@
 
 #include "platform/AtomicFile.h"
 #include "support/TempTree.h"
+#include "support/Unprivileged.h"
 
 namespace kav::test {
 namespace {
@@ -121,15 +122,15 @@ TEST(IniFile, EscapesRoundTripAndUnknownEscapesStay) {
 
 TEST(AtomicFile, FailureLeavesTheOldFileWhole) {
   TempTree tree;
+  test::OpenToEveryone(tree.Root());
   tree.File("cfg/a.ini", "[Kavdrift]\nTop=1\n");
   ASSERT_EQ(::chmod(tree.Path("cfg").c_str(), 0555), 0);
-  if (::access(tree.Path("cfg").c_str(), W_OK) == 0) {
-    ::chmod(tree.Path("cfg").c_str(), 0755);
-    GTEST_SKIP() << "running with rights that ignore folder permissions";
-  }
-  std::string error = WriteIniSection(tree.Path("cfg/a.ini"), "Kavdrift", {{"Top", "2"}});
+  test::RunUnprivileged([&tree] {
+    ASSERT_NE(::access(tree.Path("cfg").c_str(), W_OK), 0);
+    std::string error = WriteIniSection(tree.Path("cfg/a.ini"), "Kavdrift", {{"Top", "2"}});
+    EXPECT_NE(error.find(tree.Path("cfg/a.ini")), std::string::npos) << error;
+  });
   ::chmod(tree.Path("cfg").c_str(), 0755);
-  EXPECT_NE(error.find(tree.Path("cfg/a.ini")), std::string::npos) << error;
   EXPECT_EQ(Content(tree.Path("cfg/a.ini")), "[Kavdrift]\nTop=1\n");
   EXPECT_EQ(FilesIn(tree.Path("cfg")), 1u);
 }

@@ -52,10 +52,10 @@ TEST(ResolvedPath, TheFileSystemWorksOnDeepPaths) {
   ASSERT_TRUE(fs.Stat(file, facts));
   EXPECT_EQ(facts.Size, 12);
   std::vector<DirEntry> entries;
-  ASSERT_TRUE(fs.ListDirectory(dir, entries));
+  ASSERT_EQ(fs.ListDirectory(dir, entries), 0);
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].Name, "leaf");
-  auto input = fs.Open(file);
+  auto input = fs.Open(file).File;
   ASSERT_NE(input, nullptr);
   char buffer[32];
   EXPECT_EQ(input->Read(buffer, sizeof buffer), 12);

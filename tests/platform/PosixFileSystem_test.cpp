@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <future>
 #include <map>
@@ -11,6 +12,7 @@
 #include "platform/DosTime.h"
 #include "platform/FileSystem.h"
 #include "support/TempTree.h"
+#include "support/Unprivileged.h"
 
 namespace kav {
 namespace {
@@ -19,7 +21,7 @@ using test::TempTree;
 
 std::map<std::string, DirEntry> ListByName(const std::string& dir) {
   std::vector<DirEntry> entries;
-  EXPECT_TRUE(RealFileSystem().ListDirectory(dir, entries));
+  EXPECT_EQ(RealFileSystem().ListDirectory(dir, entries), 0);
   std::map<std::string, DirEntry> byName;
   for (const DirEntry& e : entries) byName[e.Name] = e;
   EXPECT_EQ(byName.size(), entries.size());
@@ -75,7 +77,7 @@ TEST(PosixFileSystem, SizesBeyondFourGigabytesAreKept) {
   const int64_t size = int64_t{5} * 1024 * 1024 * 1024;
   if (::truncate(tree.Path("big").c_str(), size) != 0) GTEST_SKIP() << "no sparse files here";
   EXPECT_EQ(ListByName(tree.Root())["big"].Size, size);
-  auto file = RealFileSystem().Open(tree.Path("big"));
+  auto file = RealFileSystem().Open(tree.Path("big")).File;
   ASSERT_NE(file, nullptr);
   EXPECT_EQ(file->Size(), size);
 }
@@ -83,14 +85,14 @@ TEST(PosixFileSystem, SizesBeyondFourGigabytesAreKept) {
 TEST(PosixFileSystem, MissingDirectoryListsNothing) {
   TempTree tree;
   std::vector<DirEntry> entries;
-  EXPECT_FALSE(RealFileSystem().ListDirectory(tree.Path("none"), entries));
+  EXPECT_EQ(RealFileSystem().ListDirectory(tree.Path("none"), entries), ENOENT);
   EXPECT_TRUE(entries.empty());
 }
 
 TEST(PosixFileSystem, ReadsAFileInBlocksUntilItEnds) {
   TempTree tree;
   tree.SizedFile("data", 10000);
-  auto file = RealFileSystem().Open(tree.Path("data"));
+  auto file = RealFileSystem().Open(tree.Path("data")).File;
   ASSERT_NE(file, nullptr);
   EXPECT_EQ(file->Size(), 10000);
   EXPECT_EQ(file->Stamp(), PackDosTime(TempTree::DefaultTime));
@@ -111,21 +113,21 @@ TEST(PosixFileSystem, OpensOnlyRegularFiles) {
   tree.Symlink("a.txt", "linkfile");
   tree.Symlink("missing", "dangling");
   const FileSystem& fs = RealFileSystem();
-  EXPECT_NE(fs.Open(tree.Path("a.txt")), nullptr);
-  auto linked = fs.Open(tree.Path("linkfile"));
+  EXPECT_NE(fs.Open(tree.Path("a.txt")).File, nullptr);
+  auto linked = fs.Open(tree.Path("linkfile")).File;
   ASSERT_NE(linked, nullptr);
   EXPECT_EQ(linked->Size(), 5);
-  EXPECT_EQ(fs.Open(tree.Path("sub")), nullptr);
-  EXPECT_EQ(fs.Open(tree.Path("dangling")), nullptr);
-  EXPECT_EQ(fs.Open(tree.Path("none")), nullptr);
+  EXPECT_EQ(fs.Open(tree.Path("sub")).Error, NotRegularFile);
+  EXPECT_EQ(fs.Open(tree.Path("dangling")).Error, ENOENT);
+  EXPECT_EQ(fs.Open(tree.Path("none")).Error, ENOENT);
 }
 
 TEST(PosixFileSystem, FifoIsRefusedWithoutBlocking) {
   TempTree tree;
   tree.Fifo("pipe");
   std::string path = tree.Path("pipe");
-  auto opened =
-      std::async(std::launch::async, [&path] { return RealFileSystem().Open(path) == nullptr; });
+  auto opened = std::async(std::launch::async,
+                           [&path] { return RealFileSystem().Open(path).Error == NotRegularFile; });
   if (opened.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
     // Release the blocked open by appearing as a writer, then fail.
     int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
@@ -136,11 +138,41 @@ TEST(PosixFileSystem, FifoIsRefusedWithoutBlocking) {
 }
 
 TEST(PosixFileSystem, UnreadableFileCannotBeOpened) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root reads any file";
   TempTree tree;
+  test::OpenToEveryone(tree.Root());
   tree.File("secret", "x");
+  tree.File("locked/a", "x");
   ASSERT_EQ(::chmod(tree.Path("secret").c_str(), 0), 0);
-  EXPECT_EQ(RealFileSystem().Open(tree.Path("secret")), nullptr);
+  ASSERT_EQ(::chmod(tree.Path("locked").c_str(), 0), 0);
+  test::RunUnprivileged([&tree] {
+    EXPECT_EQ(RealFileSystem().Open(tree.Path("secret")).Error, EACCES);
+    std::vector<DirEntry> entries;
+    EXPECT_EQ(RealFileSystem().ListDirectory(tree.Path("locked"), entries), EACCES);
+    EXPECT_TRUE(entries.empty());
+  });
+  ::chmod(tree.Path("locked").c_str(), 0755);
+}
+
+TEST(PosixFileSystem, APollThatSaysStopEndsTheListingAndAppendsNothing) {
+  TempTree tree;
+  for (int k = 0; k < 1000; ++k) tree.File("f" + std::to_string(k), "");
+  std::vector<DirEntry> entries(1);
+  int polls = 0;
+  const ListPoll stopAtSecond = [&polls] { return ++polls < 2; };
+  EXPECT_EQ(RealFileSystem().ListDirectory(tree.Root(), entries, stopAtSecond), ECANCELED);
+  EXPECT_EQ(polls, 2);
+  EXPECT_EQ(entries.size(), 1u);  // what was there before stays; nothing is added
+  EXPECT_EQ(RealFileSystem().ListDirectory(tree.Root(), entries, [] { return true; }), 0);
+  EXPECT_EQ(entries.size(), 1001u);
+}
+
+TEST(PosixFileSystem, FifosAndDevicesAreRefusedUnopened) {
+  TempTree tree;
+  tree.Fifo("pipe");
+  for (const char* path : {"/dev/null", "/dev/zero"}) {
+    EXPECT_EQ(RealFileSystem().Open(path).Error, NotRegularFile) << path;
+  }
+  EXPECT_EQ(RealFileSystem().Open(tree.Path("pipe")).Error, NotRegularFile);
 }
 
 TEST(PosixFileSystem, StatAndIsDirectoryFollowLinks) {

@@ -138,6 +138,7 @@ TEST(CompareTreeFiles, AFileThatCannotBeReadIsNeverEqual) {
 
 TEST(CompareTreeFiles, FifosAndTooLargeFilesAreNeverOpened) {
   ComparePair pair;
+  pair.run.state.OptVeqf = true;  // the FIFOs' bytes are needed
   pair.tree.Dir("New");
   pair.tree.Dir("Old");
   pair.tree.Fifo("New/a");
@@ -222,6 +223,47 @@ TEST(DecideFilePair, TakesTheShortcutsBeforeReading) {
     EXPECT_EQ(DecideFilePairShortcut(pair.run.state, *pair.news[1], *pair.olds[1]), c.shortcut);
     EXPECT_EQ(pair.Decide(), c.result);
     EXPECT_EQ(pair.run.state.Totals.FailedFiles, 0);
+  }
+}
+
+// A FIFO pair is judged by size and stamp without being opened; it is an error, named in the
+// run's failures, only when its bytes would be needed.
+TEST(DecideFilePair, FifosAreNeverOpenedAndAreAnErrorOnlyWhenTheirBytesAreNeeded) {
+  struct Case {
+    const char* name;
+    bool veqf;
+    bool oldIsFifo;
+    const char* oldContent;
+    bool sameTime;
+    int expected;
+    std::size_t failures;
+  };
+  const Case cases[] = {
+      {"two FIFOs, same stamp", false, true, "", true, CompareEqual, 0},
+      {"two FIFOs under Veqf", true, true, "", true, CompareFailed, 2},
+      {"FIFO and an empty file, other stamps", false, false, "", false, CompareFailed, 1},
+      {"FIFO and a longer file", false, false, "abc", true, CompareDifferent, 0},
+  };
+  for (const Case& c : cases) {
+    ComparePair pair;
+    pair.run.state.OptVeqf = c.veqf;
+    pair.tree.Dir("Old");
+    pair.tree.Dir("New");
+    pair.tree.Fifo("New/f");
+    pair.tree.SetTime("New/f", TempTree::DefaultTime);
+    if (c.oldIsFifo) {
+      pair.tree.Fifo("Old/f");
+    } else {
+      pair.tree.File("Old/f", c.oldContent);
+    }
+    pair.tree.SetTime("Old/f", c.sameTime ? TempTree::DefaultTime : TempTree::DefaultTime + 60);
+    pair.Scan();
+    EXPECT_EQ(pair.Decide(), c.expected) << c.name;
+    ASSERT_EQ(pair.run.state.IoFailures.size(), c.failures) << c.name;
+    if (c.failures > 0) {
+      EXPECT_EQ(IoErrorText(pair.run.state.IoFailures[0]),
+                pair.tree.Path("New/f") + ": Not a regular file");
+    }
   }
 }
 

@@ -199,6 +199,26 @@ TEST(ScanTree, AnUnreadableDirectoryIsListedEmptyAndCounted) {
   again.fs = &faulty;
   EXPECT_EQ(Scan(again, DirOf(tree)).size(), 1u);
   EXPECT_EQ(again.state.Totals.UnreadableDirs, 1);
+  EXPECT_EQ(again.state.IoFailures.size(), 1u);
+  EXPECT_EQ(again.state.IoFailures[0].Path, DirOf(tree));
+  EXPECT_EQ(list[1]->Unlisted, 1);
+}
+
+// A halt raised while a large directory is listed stops the listing itself, not only the
+// walk once the whole directory has been read.
+TEST(ScanTree, AHaltIsSeenWhileALargeDirectoryIsListed) {
+  TempTree tree;
+  for (int k = 0; k < 3000; ++k) tree.File("f" + std::to_string(k), "");
+  FaultyFileSystem counting(RealFileSystem());
+  TreeRun run;
+  run.fs = &counting;
+  run.host.onPendingEvents = [&run] { run.state.HaltRequested = true; };
+  TreeNodeList list = Scan(run, DirOf(tree));
+  EXPECT_EQ(list.size(), 1u);
+  EXPECT_EQ(counting.ListedEntries(), 0u);
+  EXPECT_EQ(run.host.eventPumps, 1);
+  EXPECT_EQ(run.state.Totals.UnreadableDirs, 0);  // halted, not unreadable
+  EXPECT_TRUE(run.state.IoFailures.empty());
 }
 
 TEST(ScanTree, WalksATreeDeeperThanThePathLimitWhole) {
@@ -223,8 +243,9 @@ TEST(ScanTree, LetsEventsRunEvery150FilesAndAtEachDirectoryStart) {
   for (int k = 0; k < 300; ++k) tree.File("f" + std::to_string(k), "");
   TreeRun run;
   Scan(run, DirOf(tree));
-  // Once for each of "." and ".." while nothing is counted, then at files 150 and 300.
-  EXPECT_EQ(run.host.eventPumps, 4);
+  // Once for each of "." and ".." while nothing is counted, then at files 150 and 300; the
+  // listing itself lets them run once, at its 256th entry.
+  EXPECT_EQ(run.host.eventPumps, 5);
   EXPECT_EQ(run.host.busyToggles, 4);
 }
 

@@ -12,6 +12,8 @@
 
 #include "UiTestSupport.h"
 #include "core/CompareTypes.h"
+#include "core/IoFailures.h"
+#include "platform/FaultyFileSystem.h"
 #include "support/TempTree.h"
 #include "ui/main/DirComboBox.h"
 #include "ui/main/TFrmMain.h"
@@ -79,8 +81,10 @@ class MainRunTest : public QObject {
   std::unique_ptr<TFrmMain> frm_;
   TFrmVSingle* viewer_ = nullptr;
 
-  void Open(int type, const std::string& newDir = "new", const std::string& oldDir = "old") {
+  void Open(int type, const std::string& newDir = "new", const std::string& oldDir = "old",
+            const FileSystem* fs = nullptr) {
     MainWindowSetup setup;
+    setup.Fs = fs;
     setup.ExeDir = tree_->Root();
     setup.SettingsPath = tree_->Path("Kavdrift.ini");
     setup.StartStamp = "01/05/24 13:05";
@@ -286,6 +290,21 @@ class MainRunTest : public QObject {
                                "results provided."));
     QVERIFY(!frm_->State().CombinedReport.empty());
     QVERIFY(frm_->MainPanel().MnBtnRshow->isEnabled());
+  }
+
+  void anIncompleteRunNamesWhatItCouldNotReadAndSaysSo() {
+    test::RecordedMessages messages;
+    tree_->File("new/sub/e.txt", "e");
+    tree_->File("old/sub/e.txt", "e");
+    FaultyFileSystem faulty(RealFileSystem());
+    faulty.FailList(tree_->Path("new/sub"));
+    Open(2, "new", "old", &faulty);
+    frm_->MainPanel().MnCkViewResults->setChecked(true);
+    frm_->MainPanel().MnBtnStart->click();
+    QCOMPARE(messages.shown,
+             QStringList{Q("The results are incomplete. These could not be read:\n" +
+                           tree_->Path("new/sub") + ": Input/output error")});
+    QCOMPARE(Status(), Q(std::string(IncompleteRunStatus)));
   }
 
   void typeFiveListsTheNewTreeInTheViewer() {

@@ -11,6 +11,7 @@
 
 #include "core/CompareTypes.h"
 #include "core/Dispatcher.h"
+#include "core/IoFailures.h"
 #include "ui/main/DirComboBox.h"
 #include "ui/main/DirHistory.h"
 #include "ui/main/MainPanelRules.h"
@@ -25,6 +26,8 @@ namespace {
 
 // Events are let through at most this often; a per-block call in between costs a clock read.
 constexpr qint64 kPumpIntervalNs = 5'000'000;
+// How many unreadable files and directories the message after a run names one by one.
+constexpr std::size_t kFailuresShown = 10;
 
 // The bytes of a dropped local name, decoded from the URL's percent-encoded path, so that a
 // name that is not valid UTF-8 keeps them (toLocalFile puts U+FFFD in their place).
@@ -55,6 +58,8 @@ void TFrmMain::MnBtnStartClick() {
   pumpClock_.invalidate();
   kav::MnBtnStartClick(ctx_);
   running_ = false;
+  const std::string failures = IoFailureMessage(state_.IoFailures, kFailuresShown);
+  if (!failures.empty()) ShowMessage(failures);
   if (closeAfterRun_) {
     closeAfterRun_ = false;
     SelectPage(PageMainPanel);
