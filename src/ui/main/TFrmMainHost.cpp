@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QUrl>
+#include <chrono>
 
 #include "core/CompareTypes.h"
 #include "core/Dispatcher.h"
@@ -15,6 +16,7 @@
 #include "ui/main/DirHistory.h"
 #include "ui/main/MainPanelRules.h"
 #include "ui/main/MessageBoxes.h"
+#include "ui/main/PanelPacer.h"
 #include "ui/main/TFrmMain.h"
 #include "ui/viewers/ShowSingleListReport.h"
 #include "ui/viewers/TFrmVSingle.h"
@@ -25,6 +27,17 @@ namespace {
 
 // Events are let through at most this often; a per-block call in between costs a clock read.
 constexpr qint64 kPumpIntervalNs = 5'000'000;
+
+bool IsPacedText(Control control) {
+  return control == Control::MnCurrStatus || control == Control::MnTitleProgBar ||
+         control == Control::MnTitlePosPCent;
+}
+
+std::int64_t SteadyNowNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
 
 std::vector<std::string> LocalNames(const QMimeData* mime) {
   std::vector<std::string> names;
@@ -47,6 +60,7 @@ void TFrmMain::MnBtnStartClick() {
   running_ = true;
   pumpClock_.invalidate();
   kav::MnBtnStartClick(ctx_);
+  ShowPanelChanges(pacer_.TakeAll(), false);
   running_ = false;
   if (closeAfterRun_) {
     closeAfterRun_ = false;
@@ -120,18 +134,53 @@ QWidget* TFrmMain::ControlWidget(Control control) {
 }
 
 void TFrmMain::SetText(Control control, std::string_view text) {
+  if (running_ && IsPacedText(control)) {
+    pacer_.SetText(control, text);
+    PaintPanelIfDue();
+    return;
+  }
   auto* label = qobject_cast<QLabel*>(ControlWidget(control));
-  if (label == nullptr) return;
-  label->setText(ToQt(text));
-  // The status line must show even when a long step follows before events run again.
-  if (control == Control::MnCurrStatus && label->isVisible()) label->repaint();
+  if (label != nullptr) label->setText(ToQt(text));
 }
 
 void TFrmMain::SetProgress(int position) {
+  if (running_) {
+    pacer_.SetProgress(position);
+    PaintPanelIfDue();
+    return;
+  }
   mn_.MnProgressBar->setValue(position);
 }
 
+void TFrmMain::PaintPanelIfDue() {
+  ShowPanelChanges(pacer_.TakeDue(SteadyNowNs()), true);
+}
+
+void TFrmMain::ShowPanelChanges(const PanelChanges& changes, bool paintNow) {
+  for (const auto& [control, text] : changes.Texts) {
+    auto* label = qobject_cast<QLabel*>(ControlWidget(control));
+    if (label == nullptr) continue;
+    label->setText(ToQt(text));
+    // The panel must show even when a long step follows before events run again.
+    if (paintNow && label->isVisible()) label->repaint();
+  }
+  // The bar paints itself at once when its look changes.
+  if (changes.Progress) mn_.MnProgressBar->setValue(*changes.Progress);
+  if (changes.SwapBusyImages) SwapBusyImages(paintNow);
+}
+
+void TFrmMain::SwapBusyImages(bool paintNow) {
+  const bool first = mn_.MnImage1->isVisibleTo(this);
+  mn_.MnImage1->setVisible(!first);
+  mn_.MnImage2->setVisible(first);
+  if (paintNow && isVisible()) {
+    QWidget* page = mn_.MnImage1->parentWidget();
+    page->repaint(mn_.MnImage1->geometry().united(mn_.MnImage2->geometry()));
+  }
+}
+
 void TFrmMain::SetVisible(Control control, bool visible) {
+  if (control == Control::MnImage1 || control == Control::MnImage2) pacer_.DropBusySwap();
   if (QWidget* widget = ControlWidget(control)) widget->setVisible(visible);
 }
 
@@ -144,22 +193,28 @@ void TFrmMain::Focus(Control control) {
 }
 
 void TFrmMain::ToggleBusyImages() {
-  const bool first = mn_.MnImage1->isVisibleTo(this);
-  mn_.MnImage1->setVisible(!first);
-  mn_.MnImage2->setVisible(first);
+  if (!running_) {
+    SwapBusyImages(false);
+    return;
+  }
+  pacer_.ToggleBusyImages();
+  PaintPanelIfDue();
 }
 
 void TFrmMain::ProcessPendingEvents() {
   if (pumpClock_.isValid() && pumpClock_.nsecsElapsed() < kPumpIntervalNs) return;
+  PaintPanelIfDue();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   pumpClock_.start();
 }
 
 void TFrmMain::ShowMessage(std::string_view text) {
+  ShowPanelChanges(pacer_.TakeAll(), false);
   ShowOkMessage(this, text);
 }
 
 bool TFrmMain::AskYesNo(std::string_view text) {
+  ShowPanelChanges(pacer_.TakeAll(), false);
   return AskYesNoQuestion(this, text);
 }
 
@@ -173,6 +228,7 @@ void TFrmMain::RememberDirectory(Control combo, std::string_view text) {
 }
 
 void TFrmMain::OpenViewer(Viewer viewer) {
+  ShowPanelChanges(pacer_.TakeAll(), false);
   if (viewer == Viewer::SingleList) {
     if (vsingle_ != nullptr) ShowSingleListReport(state_, *vsingle_);
     return;
@@ -181,6 +237,7 @@ void TFrmMain::OpenViewer(Viewer viewer) {
 }
 
 void TFrmMain::OpenSelectionWindow(SelectionWindow window) {
+  ShowPanelChanges(pacer_.TakeAll(), false);
   const std::size_t item = window == SelectionWindow::LikeNames ? 2 : 3;
   if (auto message = MissingSelectionWindowMessage(std::string(CompareTypeItems[item]))) {
     ShowMessage(*message);
