@@ -196,7 +196,7 @@ int main(int argc, char** argv) {
   if (!ReadArguments(argc, argv, settings)) {
     std::fprintf(stderr,
                  "usage: gui_run_ratio --cli KAVDRIFT-CLI [--work DIR] [--runs N] "
-                 "[--quick]\n");
+                 "[--case 1-5] [--quick]\n");
     return 2;
   }
   std::filesystem::create_directories(settings.Work);
