@@ -13,8 +13,8 @@ struct BenchTrees {
 };
 
 // Generates the pairs under `work` unless a previous call left them complete there. The Old
-// side is the New side with the same stamps; 20 files per 50,000 are changed (a different
-// size), 10 deleted from New and 10 inserted into New. Throws on a file system error.
+// side is the New side with the same stamps but for 20 files changed (a different size), 10
+// deleted from New and 10 inserted into New, whatever the size. Throws on a file system error.
 BenchTrees MakeBenchTrees(const std::string& work, int dirs);
 
 }  // namespace kav::bench
