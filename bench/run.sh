@@ -13,7 +13,9 @@ big_mib=1024
 tree_files=20000
 flat_files=100000
 million=1000000
+gui_flags=(--runs "$runs")
 if [ "${1:-}" = "--quick" ]; then
+  gui_flags=(--quick)
   runs=3 big_mib=128 tree_files=2000 flat_files=10000 million=100000
 fi
 mkdir -p "$work"
@@ -139,6 +141,14 @@ theirs=$(median diff -rq "$d/new" "$d/old")
 report "type 2, $tree_files files, Veqf (all read)" "$ours" "$theirs" "diff -rq" 1.2
 ours=$(median "$cli" -t 2 --color never "$d/new" "$d/old")
 report "type 2, $tree_files files, size+stamp" "$ours" "$theirs" "diff -rq" 0.5
+
+# The desktop program, Start to viewer shown, against kavdrift-cli on the same trees, under a
+# real X server (Xvfb), since the offscreen platform hides the X traffic.
+gui_run=$here/build/bench/gui_run_ratio
+if [ -x "$gui_run" ] && command -v xvfb-run >/dev/null; then
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$gui_run" --cli "$cli" --work "$work" \
+    "${gui_flags[@]}" 2>/dev/null || true
+fi
 
 d=$(make_million)
 rss=$(/usr/bin/time -f %M "$cli" -t 5 --color never "$d/tree" 2>&1 >/dev/null | tail -n 1)

@@ -188,6 +188,43 @@ class GraphViewerTest : public QObject {
     QCOMPARE(viewer->GrCbReFontSz->currentText(), QString("8"));
   }
 
+  // A long report fills in slices after the first thousand lines; the source may change
+  // meanwhile, and the caret and find see the whole report at once.
+  void aLongReportFillsWholeInItsColoursWhileEventsRun() {
+    std::vector<ColoredLine> lines;
+    for (int i = 0; i < 4500; ++i) {
+      lines.push_back({static_cast<uint32_t>(i % 300 < 100 ? 0x0000FF : 0),
+                       i % 700 == 5 ? "" : "line " + std::to_string(i)});
+    }
+    const std::vector<ColoredLine> source = lines;
+    QPlainTextEdit box;
+    RenderReport(&box, lines, 8);
+    lines.clear();
+    QVERIFY(box.document()->blockCount() < 4500);
+    QTRY_COMPARE(box.document()->blockCount(), 4500);
+    for (std::size_t i = 0; i < source.size(); ++i) {
+      const QTextBlock block = box.document()->findBlockByNumber(static_cast<int>(i));
+      QCOMPARE(block.text(), Q(source[i].Text));
+      if (!source[i].Text.empty()) {
+        QCOMPARE(block.begin().fragment().charFormat().foreground().color(),
+                 EngineColor(source[i].Color));
+      }
+    }
+
+    for (bool find : {false, true}) {
+      QPlainTextEdit other;
+      RenderReport(&other, source, 8);
+      if (find) {
+        QVERIFY(FindInReport(&other, "LINE 4499", true));
+        QCOMPARE(other.textCursor().selectedText(), QString("line 4499"));
+      } else {
+        PlaceReportCaret(&other, 1LL << 40);
+        QCOMPARE(other.textCursor().position(), box.document()->characterCount() - 1);
+      }
+      QCOMPARE(other.toPlainText(), box.toPlainText());
+    }
+  }
+
   void jumpsPutTheCaretAtTheTopOrTheReportMark() {
     std::unique_ptr<TFrmGraph> viewer(NewViewer());
     viewer->show();

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTreeView>
 #include <QtTest>
@@ -26,6 +28,33 @@
 using namespace kav;
 using namespace kav::ui;
 using kav::test::Q;
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// The text a recorded run last set on `control`.
+QString LastText(const test::RecordingHost& host, Control control) {
+  const std::string prefix = std::string("text ") + test::ControlName(control) + "=";
+  QString last;
+  for (const std::string& call : host.calls) {
+    if (call.rfind(prefix, 0) == 0) last = Q(call.substr(prefix.size()));
+  }
+  return last;
+}
+
+}  // namespace
 
 class TreeRunTest : public QObject {
   Q_OBJECT
@@ -179,6 +208,33 @@ class TreeRunTest : public QObject {
     QVERIFY(rightScrollBar);
     QVERIFY(independent);
     QCOMPARE(Status(), QString(" Operation completed normally."));
+  }
+
+  // A run sets the status for every node; the window paints it at a bounded rate and ends
+  // showing the last texts and position the run set.
+  void thePanelPaintsAtABoundedRateAndEndsWithTheRunsLastTexts() {
+    for (int i = 0; i < 1500; ++i) {
+      const std::string name = "/d" + std::to_string(i / 50) + "/f" + std::to_string(i) + ".txt";
+      tree_->File("new" + name, "same");
+      tree_->File("old" + name, i % 100 == 0 ? "other" : "same");
+    }
+    test::RecordedRun recorded;
+    recorded.Start(*tree_, 2);
+    Open(2);
+    frm_->MainPanel().MnCkViewResults->setChecked(true);
+    const MainPanelControls& mn = frm_->MainPanel();
+    PaintCounter status(mn.MnCurrStatus);
+    QElapsedTimer clock;
+    clock.start();
+    mn.MnBtnStart->click();
+    const qint64 bound = clock.elapsed() / 50 + 10;
+
+    QVERIFY(recorded.host.statuses.size() > 1500);
+    QVERIFY2(status.paints <= bound, qPrintable(QString("%1 paints").arg(status.paints)));
+    QCOMPARE(Status(), Q(recorded.host.LastStatus()));
+    QCOMPARE(mn.MnTitleProgBar->text(), LastText(recorded.host, Control::MnTitleProgBar));
+    QCOMPARE(mn.MnProgressBar->value(), recorded.host.progress.back());
+    QCOMPARE(mn.MnTitlePosPCent->text(), QString("%1%").arg(recorded.host.progress.back()));
   }
 
   void bypassOpensNoViewer() {

@@ -13,6 +13,7 @@
 #include "ui/main/HintSwitch.h"
 #include "ui/main/MainPages.h"
 #include "ui/main/MainSettings.h"
+#include "ui/main/PanelPacer.h"
 #include "ui/main/Preferences.h"
 
 class QTabWidget;
@@ -97,6 +98,10 @@ class TFrmMain : public QWidget, public Host {
   void DirComboChanged(QWidget* combo);
   void CopyControlsToPanel();
   QWidget* ControlWidget(Control control);
+  // Puts held panel changes on the controls; `paintNow` paints them before returning.
+  void ShowPanelChanges(const PanelChanges& changes, bool paintNow);
+  void PaintPanelIfDue();
+  void SwapBusyImages(bool paintNow);
 
   MainWindowSetup setup_;
   const FileSystem& fs_;
@@ -114,6 +119,7 @@ class TFrmMain : public QWidget, public Host {
   bool running_ = false;
   bool closeAfterRun_ = false;
   QElapsedTimer pumpClock_;
+  PanelPacer pacer_{PanelPaintIntervalNs};
 };
 
 }  // namespace kav::ui

@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QUrl>
+#include <chrono>
 
 #include "core/CompareTypes.h"
 #include "core/Dispatcher.h"
@@ -16,6 +17,7 @@
 #include "ui/main/DirHistory.h"
 #include "ui/main/MainPanelRules.h"
 #include "ui/main/MessageBoxes.h"
+#include "ui/main/PanelPacer.h"
 #include "ui/main/TFrmMain.h"
 #include "ui/viewers/ShowSingleListReport.h"
 #include "ui/viewers/TFrmVSingle.h"
@@ -34,6 +36,17 @@ constexpr std::size_t kFailuresShown = 10;
 std::string LocalName(const QUrl& url) {
   if (!url.host().isEmpty()) return FromQt(url.toLocalFile());
   return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+}
+
+bool IsPacedText(Control control) {
+  return control == Control::MnCurrStatus || control == Control::MnTitleProgBar ||
+         control == Control::MnTitlePosPCent;
+}
+
+std::int64_t SteadyNowNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 std::vector<std::string> LocalNames(const QMimeData* mime) {
@@ -57,6 +70,7 @@ void TFrmMain::MnBtnStartClick() {
   running_ = true;
   pumpClock_.invalidate();
   kav::MnBtnStartClick(ctx_);
+  ShowPanelChanges(pacer_.TakeAll(), false);
   running_ = false;
   const std::string failures = IoFailureMessage(state_.IoFailures, kFailuresShown);
   if (!failures.empty()) ShowMessage(failures);
@@ -132,18 +146,53 @@ QWidget* TFrmMain::ControlWidget(Control control) {
 }
 
 void TFrmMain::SetText(Control control, std::string_view text) {
+  if (running_ && IsPacedText(control)) {
+    pacer_.SetText(control, text);
+    PaintPanelIfDue();
+    return;
+  }
   auto* label = qobject_cast<QLabel*>(ControlWidget(control));
-  if (label == nullptr) return;
-  label->setText(ToQt(text));
-  // The status line must show even when a long step follows before events run again.
-  if (control == Control::MnCurrStatus && label->isVisible()) label->repaint();
+  if (label != nullptr) label->setText(ToQt(text));
 }
 
 void TFrmMain::SetProgress(int position) {
+  if (running_) {
+    pacer_.SetProgress(position);
+    PaintPanelIfDue();
+    return;
+  }
   mn_.MnProgressBar->setValue(position);
 }
 
+void TFrmMain::PaintPanelIfDue() {
+  ShowPanelChanges(pacer_.TakeDue(SteadyNowNs()), true);
+}
+
+void TFrmMain::ShowPanelChanges(const PanelChanges& changes, bool paintNow) {
+  for (const auto& [control, text] : changes.Texts) {
+    auto* label = qobject_cast<QLabel*>(ControlWidget(control));
+    if (label == nullptr) continue;
+    label->setText(ToQt(text));
+    // The panel must show even when a long step follows before events run again.
+    if (paintNow && label->isVisible()) label->repaint();
+  }
+  // The bar paints itself at once when its look changes.
+  if (changes.Progress) mn_.MnProgressBar->setValue(*changes.Progress);
+  if (changes.SwapBusyImages) SwapBusyImages(paintNow);
+}
+
+void TFrmMain::SwapBusyImages(bool paintNow) {
+  const bool first = mn_.MnImage1->isVisibleTo(this);
+  mn_.MnImage1->setVisible(!first);
+  mn_.MnImage2->setVisible(first);
+  if (paintNow && isVisible()) {
+    QWidget* page = mn_.MnImage1->parentWidget();
+    page->repaint(mn_.MnImage1->geometry().united(mn_.MnImage2->geometry()));
+  }
+}
+
 void TFrmMain::SetVisible(Control control, bool visible) {
+  if (control == Control::MnImage1 || control == Control::MnImage2) pacer_.DropBusySwap();
   if (QWidget* widget = ControlWidget(control)) widget->setVisible(visible);
 }
 
@@ -156,22 +205,28 @@ void TFrmMain::Focus(Control control) {
 }
 
 void TFrmMain::ToggleBusyImages() {
-  const bool first = mn_.MnImage1->isVisibleTo(this);
-  mn_.MnImage1->setVisible(!first);
-  mn_.MnImage2->setVisible(first);
+  if (!running_) {
+    SwapBusyImages(false);
+    return;
+  }
+  pacer_.ToggleBusyImages();
+  PaintPanelIfDue();
 }
 
 void TFrmMain::ProcessPendingEvents() {
   if (pumpClock_.isValid() && pumpClock_.nsecsElapsed() < kPumpIntervalNs) return;
+  PaintPanelIfDue();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   pumpClock_.start();
 }
 
 void TFrmMain::ShowMessage(std::string_view text) {
+  ShowPanelChanges(pacer_.TakeAll(), false);
   ShowOkMessage(this, text);
 }
 
 bool TFrmMain::AskYesNo(std::string_view text) {
+  ShowPanelChanges(pacer_.TakeAll(), false);
   return AskYesNoQuestion(this, text);
 }
 
@@ -185,6 +240,7 @@ void TFrmMain::RememberDirectory(Control combo, std::string_view text) {
 }
 
 void TFrmMain::OpenViewer(Viewer viewer) {
+  ShowPanelChanges(pacer_.TakeAll(), false);
   if (viewer == Viewer::SingleList) {
     if (vsingle_ != nullptr) ShowSingleListReport(state_, *vsingle_);
     return;
@@ -193,6 +249,7 @@ void TFrmMain::OpenViewer(Viewer viewer) {
 }
 
 void TFrmMain::OpenSelectionWindow(SelectionWindow window) {
+  ShowPanelChanges(pacer_.TakeAll(), false);
   const std::size_t item = window == SelectionWindow::LikeNames ? 2 : 3;
   if (auto message = MissingSelectionWindowMessage(std::string(CompareTypeItems[item]))) {
     ShowMessage(*message);

@@ -13,9 +13,15 @@ namespace kav::ui {
 // The tree graph viewer's rich-text report box (GrReditEditBox): the combined report's
 // coloured lines shown read-only, unwrapped, in "Courier New".
 
-// Replaces the box's text with `lines` in their colours at `pointSize` points. A report of
-// 100,000 lines takes about a second; the box lays out only what it shows.
+// Replaces the box's text with `lines` in their colours at `pointSize` points. The first
+// thousand lines are in when it returns; the rest follow in slices while events run (a
+// document takes some 5 microseconds a line), from a copy, so `lines` may change meanwhile.
+// The box lays out only what it shows.
 void RenderReport(QPlainTextEdit* box, const std::vector<ColoredLine>& lines, int pointSize);
+
+// Puts the rest of the report into the box at once. The caret, find and print calls below do
+// this themselves.
+void FinishReport(QPlainTextEdit* box);
 
 // Puts the caret at `position` (clamped to the text), scrolls it into view and focuses the box.
 void PlaceReportCaret(QPlainTextEdit* box, long long position);
