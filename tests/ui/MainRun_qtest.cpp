@@ -307,6 +307,23 @@ class MainRunTest : public QObject {
     QCOMPARE(Status(), Q(std::string(IncompleteRunStatus)));
   }
 
+  void theFailuresAreToldBeforeTheViewerShowsTheReport() {
+    test::RecordedMessages messages;
+    tree_->File("new/sub/e.txt", "e");
+    FaultyFileSystem faulty(RealFileSystem());
+    faulty.FailList(tree_->Path("new/sub"));
+    Open(5, "new", "ignored", &faulty);
+    SetComboText(frm_->MainPanel().MnCbOldDirNm, "");
+    ViewerVisit visit;
+    int openedAtMessage = -1;
+    messages.onMessage = [&](const QString&) { openedAtMessage = visit.opened; };
+    ViewerCloser closer(viewer_, visit);
+    frm_->MainPanel().MnBtnStart->click();
+    QCOMPARE(messages.shown.size(), 1);
+    QCOMPARE(openedAtMessage, 0);
+    QCOMPARE(visit.opened, 1);
+  }
+
   void typeFiveListsTheNewTreeInTheViewer() {
     test::RecordedMessages messages;
     Open(5, "new", "ignored");

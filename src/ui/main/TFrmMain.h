@@ -100,6 +100,7 @@ class TFrmMain : public QWidget, public Host {
   QWidget* ControlWidget(Control control);
   // Puts held panel changes on the controls; `paintNow` paints them before returning.
   void ShowPanelChanges(const PanelChanges& changes, bool paintNow);
+  void TellFailures();
   void PaintPanelIfDue();
   void SwapBusyImages(bool paintNow);
 
@@ -118,6 +119,7 @@ class TFrmMain : public QWidget, public Host {
   TFrmVSingle* vsingle_ = nullptr;
   bool running_ = false;
   bool closeAfterRun_ = false;
+  bool failuresToTell_ = false;  // the run's read failures are yet to be shown
   QElapsedTimer pumpClock_;
   PanelPacer pacer_{PanelPaintIntervalNs};
 };

@@ -68,12 +68,12 @@ void TFrmMain::MnBtnStartClick() {
   }
   CopyControlsToPanel();
   running_ = true;
+  failuresToTell_ = true;
   pumpClock_.invalidate();
   kav::MnBtnStartClick(ctx_);
   ShowPanelChanges(pacer_.TakeAll(), false);
   running_ = false;
-  const std::string failures = IoFailureMessage(state_.IoFailures, kFailuresShown);
-  if (!failures.empty()) ShowMessage(failures);
+  TellFailures();
   if (closeAfterRun_) {
     closeAfterRun_ = false;
     SelectPage(PageMainPanel);
@@ -87,7 +87,18 @@ void TFrmMain::MnButStopClick() {
 
 void TFrmMain::MnBtnRshowClick() {
   if (running_) return;
+  failuresToTell_ = true;
   kav::ShowResults(ctx_);
+  failuresToTell_ = false;
+}
+
+// What could not be read is told before the report shows, so nobody reads an incomplete
+// report as the whole answer; a run that opens no viewer tells it when it ends.
+void TFrmMain::TellFailures() {
+  if (!failuresToTell_) return;
+  failuresToTell_ = false;
+  const std::string failures = IoFailureMessage(state_.IoFailures, kFailuresShown);
+  if (!failures.empty()) ShowMessage(failures);
 }
 
 void TFrmMain::DirectoriesDroppedAt(const std::vector<std::string>& names, int y) {
@@ -241,6 +252,7 @@ void TFrmMain::RememberDirectory(Control combo, std::string_view text) {
 
 void TFrmMain::OpenViewer(Viewer viewer) {
   ShowPanelChanges(pacer_.TakeAll(), false);
+  TellFailures();
   if (viewer == Viewer::SingleList) {
     if (vsingle_ != nullptr) ShowSingleListReport(state_, *vsingle_);
     return;
