@@ -34,6 +34,11 @@ std::string TreeVerdictText(const TreeTotals& totals) {
   if (TreeChangesFound(totals)) {
     return "Kavendrift found changes in the Sub-level Directories and files checked.";
   }
+  // "no changes" is a promise about everything; a directory that could not be listed (or a
+  // file that could not be read) leaves part of the trees unchecked.
+  if (int64_t{totals.UnreadableDirs} + totals.FailedFiles > 0) {
+    return "Kavendrift could not read some Sub-level Directories or files: results incomplete.";
+  }
   return "Kavendrift found \"no\" changes in the Sub-level Directories and files checked.";
 }
 

@@ -87,7 +87,7 @@ TEST(CliUnreadable, ADirectoryThatFailsWhileListedIsNamedAndNothingInItIsJudged)
       "       0 New Sub-Level Dir Names Inserted.",
       "       0 Old Sub-Level Dir Names Deleted.",
       " OPTIONS = Ovso",
-      " Kavendrift found \"no\" changes in the Sub-level Directories and files checked."};
+      " Kavendrift could not read some Sub-level Directories or files: results incomplete."};
   const std::vector<std::string> type6 = {"Kavendrift Double Tree List Program Report - <stamp>",
                                           "",
                                           " Section 1 -- NewFile = new",
@@ -179,7 +179,7 @@ TEST(CliUnreadable, WhatAnUnprivilegedUserCannotReadIsNamedNeverInsertedOrDelete
         "       0 New Sub-Level Dir Names Inserted.",
         "       0 Old Sub-Level Dir Names Deleted.",
         " OPTIONS = Lsbs",
-        " Kavendrift found \"no\" changes in the Sub-level Directories and files checked."},
+        " Kavendrift could not read some Sub-level Directories or files: results incomplete."},
        dirsFailed + Incomplete},
       {{"-t", "6"},
        {},
