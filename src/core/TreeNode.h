@@ -35,6 +35,9 @@ struct TreeNode {
   // A directory whose entries are unknown: it could not be listed, or (once paired) its
   // partner could not be. Nothing below it is called inserted or deleted.
   uint8_t Unlisted = 0;
+  // The errno value when the entry's facts could not be read (size and stamp unknown): it is
+  // named when scanned, and a pair with it is a failed comparison whatever its sizes say.
+  uint8_t StatError = 0;
   int32_t FileCount = 0;
   int32_t OldFileCount = 0;
   int64_t Size = 0;  // file: bytes; directory: the whole sub-tree

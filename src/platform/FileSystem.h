@@ -24,6 +24,9 @@ struct DirEntry {
   bool IsLink = false;  // a symbolic link: a linked directory is listed but never entered
   int64_t Size = 0;     // bytes; 0 for anything but a file
   uint32_t Stamp = 0;   // packed DOS date/time of the modification time, local time
+  // The errno value when the entry's facts could not be read (a directory that may be read
+  // but not searched): then it is listed as Other, and its size and stamp are unknown.
+  int Error = 0;
 };
 
 // An open file, read-only. Read() reads until the buffer is full or the file ends, riding out

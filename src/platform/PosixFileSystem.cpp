@@ -183,12 +183,14 @@ class PosixFileSystem final : public FileSystem {
     struct stat st {};
     if (::fstatat(dfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
       entry.Kind = EntryKind::Other;
+      entry.Error = errno;
       return;
     }
     if (S_ISLNK(st.st_mode)) {
       entry.IsLink = true;
       if (::fstatat(dfd, name, &st, 0) != 0) {
-        entry.Kind = EntryKind::Other;  // a dangling link cannot be opened
+        entry.Kind = EntryKind::Other;  // a dangling or looping link cannot be opened
+        if (errno != ENOENT && errno != ELOOP && errno != ENOTDIR) entry.Error = errno;
         return;
       }
     }

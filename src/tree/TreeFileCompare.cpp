@@ -32,7 +32,7 @@ void RecordUnfitSides(RunState& state, const TreeNode& n, const TreeNode& o) {
   for (const TreeNode* side : {&n, &o}) {
     if (IsTooLarge(side->Size)) {
       RecordIoFailure(state, IoPath(*side), EFBIG);
-    } else if (side->NotRegular != 0) {
+    } else if (side->NotRegular != 0 && side->StatError == 0) {  // else named by the scan
       RecordIoFailure(state, IoPath(*side), NotRegularFile);
     }
   }
@@ -66,6 +66,7 @@ class FileProgress {
 FilePairShortcut DecideFilePairShortcut(const RunState& state, const TreeNode& n,
                                         const TreeNode& o) {
   if (IsTooLarge(n.Size) || IsTooLarge(o.Size)) return FilePairShortcut::Failed;
+  if (n.StatError != 0 || o.StatError != 0) return FilePairShortcut::Failed;  // facts unknown
   if (n.Size != o.Size) return FilePairShortcut::SizesDiffer;
   if (!state.OptVeqf && n.Date == o.Date) return FilePairShortcut::EqualStamps;
   // Only now are the bytes needed, and those of a FIFO or device are never read.

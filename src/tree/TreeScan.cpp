@@ -170,6 +170,10 @@ class TreeWalk {
       node->Size = entry.Size;
       node->Date = entry.Stamp;
       node->NotRegular = entry.Kind == EntryKind::Other ? 1 : 0;
+      if (entry.Error != 0) {
+        node->StatError = static_cast<uint8_t>(std::min(entry.Error, 255));
+        RecordIoFailure(state_, IoPath(*node), entry.Error);
+      }
       children_.push_back(node);
       lastWasDir_ = false;
     }

@@ -216,5 +216,35 @@ TEST(CliUnreadable, WhatAnUnprivilegedUserCannotReadIsNamedNeverInsertedOrDelete
   ::chmod(tree.Path("old/sub").c_str(), 0755);
 }
 
+// Directories that may be read but not searched: their names are known, their files' sizes
+// and stamps are not. Such files are never equal by default, and are named.
+TEST(CliUnreadable, FilesWhoseFactsCannotBeReadAreNamedNeverEqual) {
+  TempTree tree;
+  OpenToEveryone(tree.Root());
+  tree.File("new/d/a", "one");
+  tree.File("old/d/a", "two22");
+  for (const char* dir : {"new/d", "old/d"}) ASSERT_EQ(::chmod(tree.Path(dir).c_str(), 0644), 0);
+  const std::string named =
+      "kavdrift-cli: new/d/a: Permission denied\n"
+      "kavdrift-cli: old/d/a: Permission denied\n" +
+      Incomplete;
+  Check(tree,
+        {{"-t", "2", "-o", "Ovso"},
+         {},
+         {"", " Kavendrift Combined Directory and File Report - <stamp>", " New Dir = new",
+          " Old Dir = old", " Kavendrift FINAL SUMMARY TOTALS", "       2 Total Files Processed.",
+          "       1 New/Old (Matched Names) Files Processed.",
+          "       1 New/Old (Matched Names) Files Changed.", "       0 New Single Files Inserted.",
+          "       0 Old Single Files Deleted.", "       1 Sub-level Directories Processed.",
+          "       1 (New/Old) Sub-level Dir had Matched Names.",
+          "       0 Total Inserted/Deleted Sub-Level Dir Names.",
+          "       0 New Sub-Level Dir Names Inserted.", "       0 Old Sub-Level Dir Names Deleted.",
+          " OPTIONS = Ovso",
+          " Kavendrift found changes in the Sub-level Directories and files checked."},
+         named},
+        true);
+  for (const char* dir : {"new/d", "old/d"}) ::chmod(tree.Path(dir).c_str(), 0755);
+}
+
 }  // namespace
 }  // namespace kav::test
