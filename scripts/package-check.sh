@@ -10,9 +10,14 @@ work=$(mktemp -d)
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
+# apt-get, waiting for another apt that holds the lock rather than failing at once.
+apt_get() {
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 "$@"
+}
+
 remove_package() {
   if dpkg-query -W -f='${db:Status-Status}' kavdrift 2>/dev/null | grep -qx installed; then
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y -qq kavdrift >/dev/null
+    apt_get remove -y -qq kavdrift >/dev/null
   fi
 }
 trap 'remove_package; rm -rf "$work"' EXIT
@@ -48,8 +53,7 @@ if grep -q '^E:' <<<"$lintian_out"; then fail "lintian reports errors"; fi
 
 # --- install --------------------------------------------------------------------------------
 remove_package
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-  "$deb" >/dev/null
+apt_get install -y -qq --no-install-recommends "$deb" >/dev/null
 version=$(dpkg-query -W -f='${Version}' kavdrift)
 step "installed kavdrift $version"
 
