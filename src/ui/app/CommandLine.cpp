@@ -1,11 +1,5 @@
 #include "ui/app/CommandLine.h"
 
-#include <QCoreApplication>
-#include <cstdio>
-#include <cstdlib>
-
-#include "core/CompareTypes.h"
-
 namespace kav::ui {
 
 CommandLine::CommandLine()
@@ -32,11 +26,10 @@ bool CommandLine::AsksForInfoOnly(const QStringList& arguments) {
 
 void CommandLine::Process(const QStringList& arguments) {
   parser_.process(arguments);
-  if (parser_.isSet(version_)) {
-    // The same line as kavdrift-cli --version.
-    std::printf("%.*s\n", static_cast<int>(VersionText.size()), VersionText.data());
-    std::exit(EXIT_SUCCESS);
-  }
+}
+
+bool CommandLine::VersionAsked() const {
+  return parser_.isSet(version_);
 }
 
 std::vector<std::string> CommandLine::Directories() const {

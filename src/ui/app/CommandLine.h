@@ -17,9 +17,11 @@ class CommandLine {
   // opening a display (in a terminal without one, for instance).
   static bool AsksForInfoOnly(const QStringList& arguments);
 
-  // Parses the arguments of a running application, printing help, the version or an error
-  // (and ending the program) as the parser decides.
+  // Parses the arguments of a running application; for --help or a faulty command line the
+  // parser prints its text and ends the program.
   void Process(const QStringList& arguments);
+
+  bool VersionAsked() const;
 
   // The New and Old directories given, at most two; further ones are ignored.
   std::vector<std::string> Directories() const;

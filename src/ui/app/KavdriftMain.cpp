@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <clocale>
+#include <cstdio>
 
 #include "core/CompareTypes.h"
 #include "platform/FileSystem.h"
@@ -27,6 +28,10 @@ int PrintInfo(int argc, char** argv) {
   QCoreApplication::setApplicationName("kavdrift");
   kav::ui::CommandLine commandLine;
   commandLine.Process(QCoreApplication::arguments());
+  if (commandLine.VersionAsked()) {
+    // The same line as kavdrift-cli --version.
+    std::printf("%.*s\n", static_cast<int>(kav::VersionText.size()), kav::VersionText.data());
+  }
   return 0;
 }
 
