@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-liberation2 xvfb xauth
   clang-format
+  dpkg-dev librsvg2-bin desktop-file-utils appstream lintian man-db
 )
 
 missing=()

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "KavdriftVersion.h"
+
 namespace kav {
 
 // Item texts of the compare/list type combo box, in list order (item index = type - 1).
@@ -23,7 +25,8 @@ inline int CompareTypeOf(std::string_view text) {
   return 0;
 }
 
-inline constexpr std::string_view VersionText = "Kavendrift V3.0d - (08/01/2001)";
-inline constexpr std::string_view ApplicationTitle = "Kavdrift V3.0d";
+inline constexpr std::string_view VersionText =
+    "Kavendrift V" KAVDRIFT_VERSION " - (" KAVDRIFT_VERSION_DATE ")";
+inline constexpr std::string_view ApplicationTitle = "Kavdrift V" KAVDRIFT_VERSION;
 
 }  // namespace kav

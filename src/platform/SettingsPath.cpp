@@ -3,8 +3,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 namespace kav {
@@ -29,10 +32,20 @@ std::string ChooseSettingsPath(const std::string& programDir, bool programDirWri
   return Join(programDir, SettingsFileName);
 }
 
+bool IsSystemProgramFolder(const std::string& folder) {
+  static constexpr std::array<std::string_view, 8> SystemFolders = {
+      "/bin",       "/sbin",          "/usr/bin",        "/usr/sbin",
+      "/usr/games", "/usr/local/bin", "/usr/local/sbin", "/usr/local/games"};
+  std::string_view path = folder;
+  while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
+  return std::find(SystemFolders.begin(), SystemFolders.end(), path) != SystemFolders.end();
+}
+
 std::string SettingsFilePath(const std::string& programDir) {
   const std::string inProgramDir = Join(programDir, SettingsFileName);
   bool writable =
-      !programDir.empty() && ::access(programDir.c_str(), W_OK) == 0 &&
+      !programDir.empty() && !IsSystemProgramFolder(programDir) &&
+      ::access(programDir.c_str(), W_OK) == 0 &&
       (::access(inProgramDir.c_str(), F_OK) != 0 || ::access(inProgramDir.c_str(), W_OK) == 0);
   return ChooseSettingsPath(programDir, writable, std::getenv("XDG_CONFIG_HOME"),
                             std::getenv("HOME"));

@@ -14,8 +14,13 @@ inline constexpr const char* SettingsSection = "Kavdrift";
 std::string ChooseSettingsPath(const std::string& programDir, bool programDirWritable,
                                const char* xdgConfigHome, const char* home);
 
-// The same rule on the real system: the folder counts as writable when the folder and an
-// existing settings file in it may both be written by this process.
+// True for the system's own program folders (/usr/bin, /usr/local/bin, ...). An installed
+// program's folder never holds its settings, even where this process may write it (as root).
+bool IsSystemProgramFolder(const std::string& folder);
+
+// The same rule on the real system: the folder counts as writable when it is not a system
+// program folder and the folder and an existing settings file in it may both be written by
+// this process.
 std::string SettingsFilePath(const std::string& programDir);
 
 // Creates the folder that will hold `filePath` (and its parents) when it is missing, so that a

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "support/TempTree.h"
 
 namespace kav::test {
@@ -39,6 +41,26 @@ TEST(SettingsPath, RealFolderRule) {
     EXPECT_NE(SettingsFilePath(tree.Path("prog")), tree.Path("prog/Kavdrift.ini"));
   }
   ::chmod(tree.Path("prog").c_str(), 0755);
+}
+
+TEST(SettingsPath, InstalledProgramKeepsSettingsInConfigFolder) {
+  for (const char* folder : {"/usr/bin", "/usr/bin/", "/usr/local/bin", "/bin", "/usr/games"}) {
+    EXPECT_TRUE(IsSystemProgramFolder(folder)) << folder;
+  }
+  for (const char* folder : {"/usr", "/usr/bin/sub", "/opt/kav", "/home/u/bin", "", "/"}) {
+    EXPECT_FALSE(IsSystemProgramFolder(folder)) << folder;
+  }
+  // Whoever runs the tests, root included, an installed program's settings go to the user's
+  // configuration folder.
+  TempTree tree;
+  const char* saved = std::getenv("XDG_CONFIG_HOME");
+  const std::string savedValue = saved ? saved : "";
+  ::setenv("XDG_CONFIG_HOME", tree.Path("config").c_str(), 1);
+  EXPECT_EQ(SettingsFilePath("/usr/bin"), tree.Path("config/Kavdrift.ini"));
+  if (saved)
+    ::setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1);
+  else
+    ::unsetenv("XDG_CONFIG_HOME");
 }
 
 TEST(SettingsPath, EnsureFolderCreatesParents) {
