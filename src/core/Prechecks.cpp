@@ -1,5 +1,6 @@
 #include "compare/CompareSection.h"
 #include "compare/DirListing.h"
+#include "compare/FinalMessage.h"
 #include "compare/PairNames.h"
 #include "compare/ResolveNames.h"
 #include "core/Dispatcher.h"
@@ -20,11 +21,16 @@ void ShowSelectionWindow(RunContext& ctx, SelectionWindow window) {
 }
 
 // Lists one side of a type 1 run; false when it could not be listed whole (the cause is named
-// in the run's failures: the run has no answer then) or a halt stopped it.
+// in the run's failures: the run has no answer then) or a halt stopped it (the report then
+// holds the premature-stop verdict, as after a halt in the pair loop).
 bool ListSide(RunContext& ctx, const std::string& dir, StringList& names, StringList& diskNames) {
   const int error = ListDirectoryFiles(ctx.Fs, dir, names, diskNames, HaltPoll(ctx));
   if (error == 0) return true;
-  if (!ctx.State.HaltRequested) RecordIoFailure(ctx.State, dir, error);
+  if (ctx.State.HaltRequested) {
+    ctx.State.ReportLines.push_back(SelectFinalMessage(RunTotals{}, true));
+  } else {
+    RecordIoFailure(ctx.State, dir, error);
+  }
   return false;
 }
 

@@ -122,6 +122,18 @@ TEST(RunCompareSection, HaltDuringTheSecondOfFivePairsWritesNoSummary) {
   EXPECT_EQ(*rshow, "enabled MnBtnRshow=0");
 }
 
+// A halt while a large directory is listed ends the run as a halt in the pair loop does.
+TEST(RunCompareSection, HaltWhileListingWritesThePrematureStopVerdict) {
+  CompareFixture f;
+  for (int i = 0; i < 600; ++i) f.tree.File("new/" + std::to_string(i), "x");
+  f.tree.File("old/0", "x");
+  f.host.onPendingEvents = [&] { MnButStopClick(f.state); };
+  MnBtnStartClick(f.ctx);
+  EXPECT_EQ(f.state.ReportLines, Lines{PrematureStop});
+  EXPECT_TRUE(f.state.IoFailures.empty());
+  EXPECT_TRUE(f.host.viewersOpened.empty());
+}
+
 TEST(RunCompareSection, AReadFailureIsCountedOnceAsNotProcessed) {
   // The failing pair is the last one, where a second summary could slip in.
   CompareFixture f;
