@@ -70,7 +70,12 @@ int Run(const CliOptions& options) {
   for (const IoError& failure : state.IoFailures) {
     std::cerr << "kavdrift-cli: " << IoErrorText(failure) << '\n';
   }
-  if (!host.LastStatus().empty()) std::cerr << MessageLines(host.LastStatus()) << '\n';
+  // A report that could not be written gets no closing status that would read as success;
+  // the write error is named when standard output is closed.
+  const bool reportWritten = static_cast<bool>(std::cout);
+  if (reportWritten && !host.LastStatus().empty()) {
+    std::cerr << MessageLines(host.LastStatus()) << '\n';
+  }
   const RunOutcome outcome{options.Type, host.MessageCount(), selection.Refused(),
                            host.LastStatus()};
   return ExitStatusOf(state, outcome);
