@@ -28,10 +28,11 @@ void FailSide(RunContext& ctx, CompareRecords& records, const InputSide& side, i
   RecordIoFailure(ctx.State, side.Path, code);
 }
 
-// A FIFO, socket or device is described, never opened; false when even that fails.
+// A FIFO, socket or device is described, never opened; false when even that fails, or when
+// the file has become a directory since it was listed (its size says nothing then).
 bool DescribeNotRegular(RunContext& ctx, InputSide& side) {
   DirEntry entry;
-  if (!ctx.Fs.Stat(side.Path, entry)) return false;
+  if (!ctx.Fs.Stat(side.Path, entry) || entry.Kind == EntryKind::Directory) return false;
   side.NotRegular = true;
   side.Size = 0;
   side.Stamp = entry.Stamp;

@@ -313,5 +313,17 @@ TEST(PrepareFilePair, AFifoIsNeverOpenedAndIsAnErrorOnlyWhenItsBytesAreNeeded) {
   }
 }
 
+// A listed file that is a directory by the time it is compared is an error, not a file of
+// size 0 that differs.
+TEST(PrepareFilePair, AFileThatBecameADirectoryIsAnError) {
+  PairRun r;
+  r.tree.Dir("new/f");
+  r.tree.File("old/f", "abc");
+  r.Run("f", "f");
+  EXPECT_EQ(r.records.Status.ReturnCode, 2);
+  ASSERT_EQ(r.state.IoFailures.size(), 1u);
+  EXPECT_EQ(IoErrorText(r.state.IoFailures[0]), r.NewFile("f") + ": Not a regular file");
+}
+
 }  // namespace
 }  // namespace kav::test
