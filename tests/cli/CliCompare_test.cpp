@@ -11,12 +11,6 @@
 namespace kav::test {
 namespace {
 
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\n";
-  return text;
-}
-
 // New {a, c} and Old {b, c}: a inserted (3 bytes), b deleted (2 bytes), c equal (4 bytes).
 class InsertDeleteExample : public ::testing::Test {
  protected:

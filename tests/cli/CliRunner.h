@@ -42,4 +42,11 @@ bool WaitUntilCatchingSigint(pid_t pid);
 // The lines of a text, each without its '\n'.
 std::vector<std::string> Lines(const std::string& text);
 
+// The lines joined, each followed by '\n': the text a report of those lines prints.
+std::string Joined(const std::vector<std::string>& lines);
+
+// The start stamp dates report titles ("12/08/26 21:40" under the C locale): tests see
+// "<stamp>" in its place.
+std::string WithoutStamp(const std::string& text);
+
 }  // namespace kav::test

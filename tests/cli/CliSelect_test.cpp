@@ -12,12 +12,6 @@
 namespace kav::test {
 namespace {
 
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\n";
-  return text;
-}
-
 TEST(CliSelect, SelectedNamesAreComparedInTheOrderGiven) {
   TempTree tree;
   tree.File("new/a.txt", "111");

@@ -13,18 +13,6 @@
 namespace kav::test {
 namespace {
 
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\n";
-  return text;
-}
-
-// The start stamp dates the titles ("12/08/26 21:40" under the C locale); tests see <stamp>.
-std::string WithoutStamp(const std::string& text) {
-  static const std::regex stamp("[0-9]{2}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}");
-  return std::regex_replace(text, stamp, "<stamp>");
-}
-
 // Runs in the tree's root with the relative names "new" and "old", so that the report's
 // levels and names do not depend on where the temporary directory is.
 CliResult RunIn(const TempTree& tree, std::vector<std::string> args) {

@@ -18,18 +18,11 @@
 namespace kav::test {
 namespace {
 
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\n";
-  return text;
-}
-
 // Report titles carry the start stamp; trailing blanks (the side-by-side report pads its
 // lines) are left out.
 std::string Normalized(const std::string& text) {
-  static const std::regex stamp("[0-9]{2}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}");
   static const std::regex trailing(" +\n");
-  return std::regex_replace(std::regex_replace(text, stamp, "<stamp>"), trailing, "\n");
+  return std::regex_replace(WithoutStamp(text), trailing, "\n");
 }
 
 const std::string Incomplete =
