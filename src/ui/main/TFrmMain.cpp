@@ -9,11 +9,11 @@
 
 #include "text/CharacterCut.h"
 #include "ui/main/DirComboBox.h"
-#include "ui/main/DirHistory.h"
-#include "ui/main/MainPanelRules.h"
 #include "ui/main/ScreenFit.h"
-#include "ui/main/SettingsReader.h"
-#include "ui/main/SettingsWriter.h"
+#include "ui/main/logic/DirHistory.h"
+#include "ui/main/logic/MainPanelRules.h"
+#include "ui/main/logic/SettingsReader.h"
+#include "ui/main/logic/SettingsWriter.h"
 
 namespace kav::ui {
 namespace {

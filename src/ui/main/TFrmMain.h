@@ -12,9 +12,9 @@
 #include "text/LocaleFacts.h"
 #include "ui/main/HintSwitch.h"
 #include "ui/main/MainPages.h"
-#include "ui/main/MainSettings.h"
-#include "ui/main/PanelPacer.h"
-#include "ui/main/Preferences.h"
+#include "ui/main/logic/MainSettings.h"
+#include "ui/main/logic/PanelPacer.h"
+#include "ui/main/logic/Preferences.h"
 
 class QTabWidget;
 

@@ -6,8 +6,8 @@
 #include "core/SingleListRows.h"
 #include "ui/main/QtText.h"
 #include "ui/main/ScreenFit.h"
-#include "ui/viewers/SingleListLogic.h"
 #include "ui/viewers/TFrmVSingle.h"
+#include "ui/viewers/logic/SingleListLogic.h"
 
 namespace kav::ui {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "ui/main/QtText.h"
 #include "ui/main/ScreenFit.h"
-#include "ui/viewers/LegendTexts.h"
 #include "ui/viewers/SingleListModel.h"
 #include "ui/viewers/ViewerControls.h"
+#include "ui/viewers/logic/LegendTexts.h"
 
 namespace kav::ui {
 namespace {

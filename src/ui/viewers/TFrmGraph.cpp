@@ -21,14 +21,14 @@
 #include "ui/main/QtText.h"
 #include "ui/viewers/FindTextDialog.h"
 #include "ui/viewers/GraphFileModel.h"
-#include "ui/viewers/GraphFind.h"
 #include "ui/viewers/GraphReportView.h"
 #include "ui/viewers/GraphTreeModel.h"
-#include "ui/viewers/GraphViewerLogic.h"
-#include "ui/viewers/ReportSaveName.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/ViewerControls.h"
 #include "ui/viewers/ViewerDialogs.h"
+#include "ui/viewers/logic/GraphFind.h"
+#include "ui/viewers/logic/GraphViewerLogic.h"
+#include "ui/viewers/logic/ReportSaveName.h"
 
 namespace kav::ui {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/RunState.h"
-#include "ui/viewers/SbsDialogLogic.h"
+#include "ui/viewers/logic/SbsDialogLogic.h"
 
 class QCheckBox;
 class QLabel;

@@ -13,9 +13,9 @@
 #include "ui/main/QtText.h"
 #include "ui/viewers/FindTextDialog.h"
 #include "ui/viewers/FixedRowDelegate.h"
-#include "ui/viewers/SingleListLogic.h"
 #include "ui/viewers/SingleListModel.h"
 #include "ui/viewers/ViewerControls.h"
+#include "ui/viewers/logic/SingleListLogic.h"
 
 namespace kav::ui {
 namespace {

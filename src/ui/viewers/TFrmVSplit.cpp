@@ -18,10 +18,10 @@
 #include "ui/main/ScreenFit.h"
 #include "ui/viewers/FindTextDialog.h"
 #include "ui/viewers/SplitListModel.h"
-#include "ui/viewers/SplitViewerLogic.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/TFrmVSplit2.h"
 #include "ui/viewers/ViewerControls.h"
+#include "ui/viewers/logic/SplitViewerLogic.h"
 
 namespace kav::ui {
 namespace {

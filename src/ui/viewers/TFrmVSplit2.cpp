@@ -13,11 +13,11 @@
 #include "ui/main/QtText.h"
 #include "ui/main/ScreenFit.h"
 #include "ui/viewers/FindTextDialog.h"
-#include "ui/viewers/HSplitLogic.h"
 #include "ui/viewers/SplitListModel.h"
-#include "ui/viewers/SplitViewerLogic.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/ViewerControls.h"
+#include "ui/viewers/logic/HSplitLogic.h"
+#include "ui/viewers/logic/SplitViewerLogic.h"
 
 namespace kav::ui {
 namespace {

@@ -11,9 +11,9 @@
 #include "ui/main/QtText.h"
 #include "ui/main/ScreenFit.h"
 #include "ui/viewers/GraphFileModel.h"
-#include "ui/viewers/GraphViewerLogic.h"
 #include "ui/viewers/TFrmGraph.h"
 #include "ui/viewers/TFrmVSplit.h"
+#include "ui/viewers/logic/GraphViewerLogic.h"
 
 namespace kav::ui {
 namespace {

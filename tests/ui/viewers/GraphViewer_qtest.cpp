@@ -21,7 +21,6 @@
 #include "UiTestSupport.h"
 #include "tree/TreeEngine.h"
 #include "ui/viewers/FindTextDialog.h"
-#include "ui/viewers/GraphFileList.h"
 #include "ui/viewers/GraphFileModel.h"
 #include "ui/viewers/GraphReportView.h"
 #include "ui/viewers/GraphTreeModel.h"
@@ -30,6 +29,7 @@
 #include "ui/viewers/TFrmGraph.h"
 #include "ui/viewers/TreeViewers.h"
 #include "ui/viewers/ViewerDialogs.h"
+#include "ui/viewers/logic/GraphFileList.h"
 
 using namespace kav;
 using namespace kav::ui;

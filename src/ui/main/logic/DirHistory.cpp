@@ -1,4 +1,4 @@
-#include "ui/main/DirHistory.h"
+#include "ui/main/logic/DirHistory.h"
 
 #include "text/Format.h"
 

@@ -4,7 +4,7 @@
 
 #include "core/CompareTypes.h"
 #include "core/RunState.h"
-#include "ui/main/Preferences.h"
+#include "ui/main/logic/Preferences.h"
 
 namespace kav {
 

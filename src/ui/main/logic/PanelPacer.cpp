@@ -1,4 +1,4 @@
-#include "ui/main/PanelPacer.h"
+#include "ui/main/logic/PanelPacer.h"
 
 #include <algorithm>
 

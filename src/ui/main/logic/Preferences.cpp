@@ -1,4 +1,4 @@
-#include "ui/main/Preferences.h"
+#include "ui/main/logic/Preferences.h"
 
 #include "text/Format.h"
 

@@ -1,4 +1,4 @@
-#include "ui/main/SettingsKeys.h"
+#include "ui/main/logic/SettingsKeys.h"
 
 namespace kav {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/main/SettingsReader.h"
+#include "ui/main/logic/SettingsReader.h"
 
 #include <optional>
 
@@ -7,8 +7,8 @@
 #include "text/CharacterCut.h"
 #include "text/DecimalText.h"
 #include "text/Format.h"
-#include "ui/main/DirHistory.h"
-#include "ui/main/SettingsKeys.h"
+#include "ui/main/logic/DirHistory.h"
+#include "ui/main/logic/SettingsKeys.h"
 
 namespace kav {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "core/RunState.h"
 #include "platform/FileSystem.h"
-#include "ui/main/MainSettings.h"
+#include "ui/main/logic/MainSettings.h"
 
 namespace kav {
 

@@ -1,8 +1,8 @@
-#include "ui/main/SettingsWriter.h"
+#include "ui/main/logic/SettingsWriter.h"
 
 #include "platform/SettingsPath.h"
-#include "ui/main/DirHistory.h"
-#include "ui/main/SettingsKeys.h"
+#include "ui/main/logic/DirHistory.h"
+#include "ui/main/logic/SettingsKeys.h"
 
 namespace kav {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "core/RunState.h"
 #include "platform/IniFile.h"
-#include "ui/main/MainSettings.h"
+#include "ui/main/logic/MainSettings.h"
 
 namespace kav {
 

@@ -1,4 +1,4 @@
-#include "ui/main/WindowPlacement.h"
+#include "ui/main/logic/WindowPlacement.h"
 
 #include <algorithm>
 #include <cstdint>

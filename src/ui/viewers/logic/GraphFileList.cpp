@@ -1,4 +1,4 @@
-#include "ui/viewers/GraphFileList.h"
+#include "ui/viewers/logic/GraphFileList.h"
 
 #include "text/DateText.h"
 #include "text/Format.h"

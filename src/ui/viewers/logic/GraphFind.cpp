@@ -1,4 +1,4 @@
-#include "ui/viewers/GraphFind.h"
+#include "ui/viewers/logic/GraphFind.h"
 
 #include <algorithm>
 

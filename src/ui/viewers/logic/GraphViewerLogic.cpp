@@ -1,8 +1,8 @@
-#include "ui/viewers/GraphViewerLogic.h"
+#include "ui/viewers/logic/GraphViewerLogic.h"
 
 #include "text/DecimalText.h"
 #include "text/Format.h"
-#include "ui/viewers/Utf8Units.h"
+#include "ui/viewers/logic/Utf8Units.h"
 
 namespace kav {
 namespace {

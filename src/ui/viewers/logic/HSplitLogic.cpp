@@ -1,4 +1,4 @@
-#include "ui/viewers/HSplitLogic.h"
+#include "ui/viewers/logic/HSplitLogic.h"
 
 #include "text/CharacterCut.h"
 #include "text/DecimalText.h"

@@ -1,4 +1,4 @@
-#include "ui/viewers/LegendTexts.h"
+#include "ui/viewers/logic/LegendTexts.h"
 
 #include "core/TreeNode.h"
 

@@ -1,8 +1,8 @@
-#include "ui/viewers/ReportRtf.h"
+#include "ui/viewers/logic/ReportRtf.h"
 
 #include <algorithm>
 
-#include "ui/viewers/Utf8Units.h"
+#include "ui/viewers/logic/Utf8Units.h"
 
 namespace kav {
 namespace {

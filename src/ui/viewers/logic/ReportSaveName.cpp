@@ -1,4 +1,4 @@
-#include "ui/viewers/ReportSaveName.h"
+#include "ui/viewers/logic/ReportSaveName.h"
 
 #include "text/CharacterCut.h"
 #include "text/Format.h"

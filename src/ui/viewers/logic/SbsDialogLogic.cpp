@@ -1,4 +1,4 @@
-#include "ui/viewers/SbsDialogLogic.h"
+#include "ui/viewers/logic/SbsDialogLogic.h"
 
 #include "text/DecimalText.h"
 

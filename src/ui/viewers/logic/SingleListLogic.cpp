@@ -1,4 +1,4 @@
-#include "ui/viewers/SingleListLogic.h"
+#include "ui/viewers/logic/SingleListLogic.h"
 
 #include <algorithm>
 

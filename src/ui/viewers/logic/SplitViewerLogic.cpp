@@ -1,4 +1,4 @@
-#include "ui/viewers/SplitViewerLogic.h"
+#include "ui/viewers/logic/SplitViewerLogic.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 
 #include "core/RunState.h"
 #include "tree/SplitRows.h"
-#include "ui/viewers/SingleListLogic.h"
+#include "ui/viewers/logic/SingleListLogic.h"
 
 namespace kav {
 

@@ -1,4 +1,4 @@
-#include "ui/viewers/Utf8Units.h"
+#include "ui/viewers/logic/Utf8Units.h"
 
 namespace kav {
 namespace {

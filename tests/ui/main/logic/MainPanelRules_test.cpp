@@ -1,4 +1,4 @@
-#include "ui/main/MainPanelRules.h"
+#include "ui/main/logic/MainPanelRules.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 
 #include "platform/IniFile.h"
 #include "support/TempTree.h"
-#include "ui/main/SettingsReader.h"
-#include "ui/main/SettingsWriter.h"
+#include "ui/main/logic/SettingsReader.h"
+#include "ui/main/logic/SettingsWriter.h"
 
 namespace kav {
 namespace {

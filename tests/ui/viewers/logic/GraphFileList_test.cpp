@@ -1,7 +1,7 @@
 // The tree graph viewer's file list of a clicked directory and its totals line.
 #include <gtest/gtest.h>
 
-#include "ui/viewers/GraphFileList.h"
+#include "ui/viewers/logic/GraphFileList.h"
 
 namespace kav {
 namespace {

@@ -1,7 +1,7 @@
 // Find in the tree graph viewer's report text.
 #include <gtest/gtest.h>
 
-#include "ui/viewers/GraphFind.h"
+#include "ui/viewers/logic/GraphFind.h"
 
 namespace kav {
 namespace {

@@ -1,7 +1,7 @@
 // The tree graph viewer's remembered geometry and the report mark's caret position.
 #include <gtest/gtest.h>
 
-#include "ui/viewers/GraphViewerLogic.h"
+#include "ui/viewers/logic/GraphViewerLogic.h"
 
 namespace kav {
 namespace {

@@ -1,7 +1,7 @@
 // The horizontal split viewer's row texts, colours and geometry.
 #include <gtest/gtest.h>
 
-#include "ui/viewers/HSplitLogic.h"
+#include "ui/viewers/logic/HSplitLogic.h"
 
 namespace kav {
 namespace {

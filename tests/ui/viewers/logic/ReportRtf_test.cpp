@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/TreeNode.h"
-#include "ui/viewers/ReportRtf.h"
-#include "ui/viewers/Utf8Units.h"
+#include "ui/viewers/logic/ReportRtf.h"
+#include "ui/viewers/logic/Utf8Units.h"
 
 namespace kav {
 namespace {

@@ -1,7 +1,7 @@
 // Names and folders of the tree graph viewer's save.
 #include <gtest/gtest.h>
 
-#include "ui/viewers/ReportSaveName.h"
+#include "ui/viewers/logic/ReportSaveName.h"
 
 namespace kav {
 namespace {

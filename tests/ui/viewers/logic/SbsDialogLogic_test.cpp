@@ -1,7 +1,7 @@
 // The side-by-side save dialog's checks of the side width.
 #include <gtest/gtest.h>
 
-#include "ui/viewers/SbsDialogLogic.h"
+#include "ui/viewers/logic/SbsDialogLogic.h"
 
 namespace kav {
 namespace {

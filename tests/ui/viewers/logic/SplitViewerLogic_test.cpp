@@ -2,7 +2,7 @@
 // remembered geometry.
 #include <gtest/gtest.h>
 
-#include "ui/viewers/SplitViewerLogic.h"
+#include "ui/viewers/logic/SplitViewerLogic.h"
 
 namespace kav {
 namespace {
