@@ -32,7 +32,6 @@
 #include "ui/main/DirComboBox.h"
 #include "ui/main/MessageBoxes.h"
 #include "ui/main/TFrmMain.h"
-#include "ui/viewers/TFrmVSingle.h"
 
 extern char** environ;
 
@@ -142,8 +141,6 @@ double GuiSeconds(const Settings& settings, const Case& run, const bench::BenchT
   setup.StartStamp = StartStampNow(setup.Locale.Date);
   setup.Fs = &RealFileSystem();
   ui::TFrmMain frm(std::move(setup));
-  auto* single = new ui::TFrmVSingle(frm.State(), &frm);
-  frm.SetSingleViewer(single);
   frm.show();
   while (frm.windowHandle() == nullptr || !frm.windowHandle()->isExposed()) {
     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);

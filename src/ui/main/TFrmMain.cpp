@@ -49,6 +49,7 @@ TFrmMain::TFrmMain(MainWindowSetup setup, QWidget* parent)
   if (!setup_.Arguments.empty()) SetComboText(mn_.MnCbNewDirNm, setup_.Arguments[0]);
   if (setup_.Arguments.size() > 1) SetComboText(mn_.MnCbOldDirNm, setup_.Arguments[1]);
   hints_.SetHintsShown(!mn_.MnCkTurnOffHint->isChecked());
+  windows_ = CreateViewerWindows(ctx_, this);
 }
 
 TFrmMain::~TFrmMain() {

@@ -150,9 +150,9 @@ QWidget* TFrmMain::ControlWidget(Control control) {
     case Control::SplitInsLabel:
     case Control::SplitDelLabel:
     case Control::VsButLegend:
-      return TreeViewerControl(state_, this, control);
+      return TreeViewerControl(windows_, control);
     default:
-      return vsingle_ != nullptr ? vsingle_->ControlWidget(control) : nullptr;
+      return windows_.VSingle->ControlWidget(control);
   }
 }
 
@@ -254,10 +254,10 @@ void TFrmMain::OpenViewer(Viewer viewer) {
   ShowPanelChanges(pacer_.TakeAll(), false);
   TellFailures();
   if (viewer == Viewer::SingleList) {
-    if (vsingle_ != nullptr) ShowSingleListReport(state_, *vsingle_);
+    ShowSingleListReport(state_, *windows_.VSingle);
     return;
   }
-  OpenTreeViewer(ctx_, viewer, this);
+  OpenTreeViewer(ctx_, viewer, windows_);
 }
 
 void TFrmMain::OpenSelectionWindow(SelectionWindow window) {

@@ -61,6 +61,6 @@ class TFrmSbS : public QDialog {
 // Opens the dialog modally for a split report save (MaxRowWidth and SaveStacked from the run
 // state); on "&Use" keeps the layout in SaveStacked and returns the choice, on "&Cancel"
 // returns nothing.
-std::optional<SbsChoice> AskSideBySideSave(QWidget* parent, RunState& state, bool targetExists);
+std::optional<SbsChoice> AskSideBySideSave(TFrmSbS& dialog, RunState& state, bool targetExists);
 
 }  // namespace kav::ui

@@ -55,8 +55,7 @@ GraphGeometry GeometryOf(const TFrmGraph& viewer) {
   return g;
 }
 
-void OpenGraphViewer(RunContext& ctx, QWidget* parent) {
-  TFrmGraph& viewer = GraphViewer(ctx, parent);
+void OpenGraphViewer(RunContext& ctx, TFrmGraph& viewer) {
   viewer.ShowRun(ctx);
   RestoreGraphGeometry(ctx.State, viewer);
   viewer.setWindowTitle(ToQt(GraphViewerCaption()));
@@ -64,43 +63,30 @@ void OpenGraphViewer(RunContext& ctx, QWidget* parent) {
   StoreGraphGeometry(ctx.State, GeometryOf(viewer));
 }
 
-void OpenSplitViewer(RunState& state, QWidget* parent) {
-  TFrmVSplit& viewer = SplitViewer(state, parent);
+void OpenSplitViewer(RunState& state, TFrmVSplit& viewer) {
   state.Split.Prepared = false;
   viewer.exec();
 }
 
 }  // namespace
 
-TFrmVSplit& SplitViewer(RunState& state, QWidget* parent) {
-  auto* viewer = parent->findChild<TFrmVSplit*>(QString(), Qt::FindDirectChildrenOnly);
-  if (viewer == nullptr) viewer = new TFrmVSplit(state, parent);
-  return *viewer;
-}
-
-TFrmGraph& GraphViewer(RunContext& ctx, QWidget* parent) {
-  auto* viewer = parent->findChild<TFrmGraph*>(QString(), Qt::FindDirectChildrenOnly);
-  if (viewer == nullptr) viewer = new TFrmGraph(ctx, parent);
-  return *viewer;
-}
-
-void OpenTreeViewer(RunContext& ctx, Viewer viewer, QWidget* parent) {
+void OpenTreeViewer(RunContext& ctx, Viewer viewer, const ViewerWindows& windows) {
   switch (viewer) {
     case Viewer::Graph:
-      return OpenGraphViewer(ctx, parent);
+      return OpenGraphViewer(ctx, *windows.Graph);
     case Viewer::VSplit:
-      return OpenSplitViewer(ctx.State, parent);
+      return OpenSplitViewer(ctx.State, *windows.VSplit);
     case Viewer::SingleList:
       return;
   }
 }
 
-QWidget* TreeViewerControl(RunState& state, QWidget* parent, Control control) {
+QWidget* TreeViewerControl(const ViewerWindows& windows, Control control) {
   switch (control) {
     case Control::SplitInsLabel:
     case Control::SplitDelLabel:
     case Control::VsButLegend:
-      return SplitViewer(state, parent).ControlWidget(control);
+      return windows.VSplit->ControlWidget(control);
     default:
       return nullptr;
   }

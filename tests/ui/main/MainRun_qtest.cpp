@@ -89,8 +89,7 @@ class MainRunTest : public QObject {
     setup.SettingsPath = tree_->Path("Kavdrift.ini");
     setup.StartStamp = "01/05/24 13:05";
     frm_ = std::make_unique<TFrmMain>(std::move(setup));
-    viewer_ = new TFrmVSingle(frm_->State(), frm_.get());
-    frm_->SetSingleViewer(viewer_);
+    viewer_ = frm_->Windows().VSingle;
     frm_->show();
     const MainPanelControls& mn = frm_->MainPanel();
     SetComboText(mn.MnCbNewDirNm, tree_->Path(newDir));

@@ -82,8 +82,7 @@ int main(int argc, char** argv) {
   setup.SettingsPath = tree.Path("Kavdrift.ini");
   setup.StartStamp = "01/05/24 13:05";
   TFrmMain frm(std::move(setup));
-  auto* viewer = new TFrmVSingle(frm.State(), &frm);
-  frm.SetSingleViewer(viewer);
+  TFrmVSingle* viewer = frm.Windows().VSingle;
   SetComboText(frm.MainPanel().MnCbNewDirNm, tree.Path("new"));
   SetComboText(frm.MainPanel().MnCbOldDirNm, tree.Path("old"));
   frm.show();

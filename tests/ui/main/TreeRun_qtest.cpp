@@ -166,7 +166,7 @@ class TreeRunTest : public QObject {
     QVERIFY(legendLabels);
     QVERIFY(scrollsTogether);
     // After the run the legend labels are hidden again.
-    TFrmVSplit& split = SplitViewer(frm_->State(), frm_.get());
+    TFrmVSplit& split = *frm_->Windows().VSplit;
     QVERIFY(split.LsLblInsLabel->isHidden());
     QVERIFY(!state.VLSpWide.empty());
     QCOMPARE(Status(),

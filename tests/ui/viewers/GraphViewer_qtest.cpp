@@ -365,6 +365,7 @@ class GraphViewerTest : public QObject {
 
   void legendOpensBesideTheViewer() {
     std::unique_ptr<TFrmGraph> viewer(NewViewer());
+    new TFrmChgFlag(viewer.get());
     viewer->show();
     viewer->GrButLegend->click();
     QVERIFY(ChangeFlagLegendWindow()->isVisible());
@@ -396,6 +397,7 @@ class GraphViewerTest : public QObject {
     state.SvGrColWid = "150";
     QWidget owner;
     RunContext ctx = run_->Context();
+    const ViewerWindows windows = CreateViewerWindows(ctx, &owner);
     QString caption;
     QPoint place;
     QSize size;
@@ -412,7 +414,7 @@ class GraphViewerTest : public QObject {
       graph->resize(800, 600);
       graph->GrButReturn->click();
     });
-    OpenTreeViewer(ctx, Viewer::Graph, &owner);
+    OpenTreeViewer(ctx, Viewer::Graph, windows);
     QCOMPARE(watcher.opened, 1);
     QCOMPARE(caption, QString("Kavendrift Combined Directory and File Tree View: "
                               "Kavendrift V3.0d - (08/01/2001)"));
@@ -429,10 +431,10 @@ class GraphViewerTest : public QObject {
     QVERIFY(!state.SvTrWidth.empty() && !state.SvGrDNode.empty());
 
     // The same window serves the next run.
-    TFrmGraph* first = &GraphViewer(ctx, &owner);
-    OpenTreeViewer(ctx, Viewer::Graph, &owner);
+    TFrmGraph* first = windows.Graph;
+    OpenTreeViewer(ctx, Viewer::Graph, windows);
     QCOMPARE(watcher.opened, 2);
-    QCOMPARE(&GraphViewer(ctx, &owner), first);
+    QCOMPARE(windows.Graph, first);
   }
 };
 

@@ -97,6 +97,7 @@ class HSplitViewerTest : public QObject {
     state.TreeCompareRun = true;
     TFrmVSplit2 viewer(state, nullptr);
     viewer.Prepare(ReportFont(8), ReportFont(8));
+    new TFrmChgFlag(&viewer);
     viewer.show();
     QVERIFY(viewer.HsButLegend->isVisible());
     QVERIFY(viewer.HsLblInsLabel->isVisible());

@@ -104,6 +104,7 @@ class SbsLegendTest : public QObject {
     state.MaxRowWidth = 60;
     state.SaveStacked = true;
     QWidget owner;
+    TFrmSbS* window = new TFrmSbS(&owner);
     auto watcher = std::make_unique<test::ModalWatcher<TFrmSbS>>([](TFrmSbS* dialog) {
       QVERIFY(dialog->SbsRdSingle->isChecked());
       QVERIFY(dialog->SbsCkAppend->isEnabled());
@@ -114,7 +115,7 @@ class SbsLegendTest : public QObject {
       dialog->SbsCkAppend->setChecked(true);
       dialog->SbsButUse->click();
     });
-    std::optional<SbsChoice> choice = AskSideBySideSave(&owner, state, true);
+    std::optional<SbsChoice> choice = AskSideBySideSave(*window, state, true);
     QVERIFY(choice.has_value());
     QCOMPARE(int(choice->Layout), int(SbsLayout::SideBySide));
     QCOMPARE(choice->SideWidth, 45);
@@ -128,12 +129,13 @@ class SbsLegendTest : public QObject {
       dialog->SbsButCancel->click();
     });
     watcher.reset();  // one window, one watcher
-    QVERIFY(!AskSideBySideSave(&owner, state, false).has_value());
+    QVERIFY(!AskSideBySideSave(*window, state, false).has_value());
     QVERIFY(!state.SaveStacked);
   }
 
   void legendShowsItsTextsInBoldWithUnderlinedHeadings() {
     QWidget viewer;
+    new TFrmChgFlag(&viewer);
     viewer.show();
     ShowChangeFlagLegend(&viewer);
     TFrmChgFlag* legend = ChangeFlagLegendWindow();

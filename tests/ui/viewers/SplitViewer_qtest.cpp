@@ -296,6 +296,7 @@ class SplitViewerTest : public QObject {
     RunState state;
     FillAligned(state, 1);
     TFrmVSplit viewer(state, nullptr);
+    new TFrmChgFlag(&viewer);
     viewer.show();
     viewer.VsButLegend->click();
     TFrmChgFlag* legend = ChangeFlagLegendWindow();

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   test::RecordedRun combined;
   combined.Start(tree, 2);
   RunContext ctx = combined.Context();
-  TFrmGraph& graph = GraphViewer(ctx, &owner);
+  TFrmGraph& graph = *CreateViewerWindows(ctx, &owner).Graph;
   graph.ShowRun(ctx);
   graph.setWindowTitle(
       "Kavendrift Combined Directory and File Tree View: Kavendrift V3.0d - (08/01/2001)");
