@@ -76,6 +76,7 @@ TFrmGraph::TFrmGraph(RunContext ctx, QWidget* parent) : QDialog(parent) {
   GrPanDirNodes->setSizes({260, 500});
 
   GrSplitMain = new QSplitter(Qt::Vertical, this);
+  GrSplitMain->setObjectName(QStringLiteral("GrSplitMain"));
   GrSplitMain->setChildrenCollapsible(false);
   GrSplitMain->addWidget(GrPanDirNodes);
   GrSplitMain->addWidget(BuildBottomPanel());
