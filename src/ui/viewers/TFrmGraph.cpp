@@ -33,9 +33,6 @@
 namespace kav::ui {
 namespace {
 
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
-
 const QString kSaveFilter = QStringLiteral(
     "Any File (*.*);;Text File (*.Txt *.txt *.TXT);;RTF Color File (*.Rtf *.rtf *.RTF)");
 
@@ -94,8 +91,8 @@ TFrmGraph::TFrmGraph(RunContext ctx, QWidget* parent) : QDialog(parent) {
 
 QFrame* TFrmGraph::BuildTopPanel() {
   GrPanTop = ViewerPanel(this, "GrPanTop");
-  GrNDirNm = PathLabel(GrPanTop, "GrNDirNm", kBlue);
-  GrODirNm = PathLabel(GrPanTop, "GrODirNm", kRed);
+  GrNDirNm = PathLabel(GrPanTop, "GrNDirNm", ViewerBlue);
+  GrODirNm = PathLabel(GrPanTop, "GrODirNm", ViewerRed);
   GrButCollapse = ViewerButton(GrPanTop, "GrButCollapse", "Full &Collapse");
   GrButExpand = ViewerButton(GrPanTop, "GrButExpand", "Full &Expand");
   GrButReturn = ViewerButton(GrPanTop, "GrButReturn", "&Return");

@@ -70,14 +70,15 @@ enum class KeyKind {
 struct KeyInfo {
   std::string_view Name;
   KeyKind Kind;
-  std::size_t Width;  // Bounded only
+  std::size_t Width;            // Bounded only
+  std::string RunState::*Text;  // Bounded only: the run-state text the key keeps
 };
 
 // The key's name, kind and width.
 const KeyInfo& InfoOf(SettingsKey key);
 SettingsKey KeyAt(std::size_t index);
 
-// The run-state text a Bounded key keeps.
+// The run-state text a Bounded key keeps; `key` must be Bounded.
 std::string& BoundedText(RunState& state, SettingsKey key);
 const std::string& BoundedText(const RunState& state, SettingsKey key);
 

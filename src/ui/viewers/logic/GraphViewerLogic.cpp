@@ -2,6 +2,7 @@
 
 #include "text/DecimalText.h"
 #include "text/Format.h"
+#include "ui/viewers/logic/StoredGeometry.h"
 #include "ui/viewers/logic/Utf8Units.h"
 
 namespace kav {
@@ -15,7 +16,7 @@ bool Take(const std::string& text, std::optional<int>& value) {
 }
 
 std::string Kept(int value) {
-  return Cut(std::to_string(value), 4);
+  return StoredText(value, 4);
 }
 
 }  // namespace

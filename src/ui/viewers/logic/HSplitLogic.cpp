@@ -1,8 +1,8 @@
 #include "ui/viewers/logic/HSplitLogic.h"
 
 #include "text/CharacterCut.h"
-#include "text/DecimalText.h"
 #include "text/Format.h"
+#include "ui/viewers/logic/StoredGeometry.h"
 
 namespace kav {
 namespace {
@@ -25,13 +25,8 @@ uint32_t TopTextRowColor(std::string_view text) {
   return ColorBlack;
 }
 
-std::optional<int> NumberOf(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  return ParseDecimal(text);
-}
-
 std::string Kept(int value) {
-  return Cut(std::to_string(value), 4);
+  return StoredText(value, 4);
 }
 
 }  // namespace
@@ -62,12 +57,12 @@ uint32_t HSplitRowColor(RunState& state, SplitSide side, int row) {
 
 HSplitRestore PlanHSplitRestore(const RunState& state, int currentWidth) {
   HSplitRestore plan;
-  plan.Left = NumberOf(state.HLeft);
+  plan.Left = StoredNumber(state.HLeft);
   if (plan.Left && *plan.Left >= currentWidth) plan.Left.reset();
-  plan.Top = NumberOf(state.HTop);
-  plan.Height = NumberOf(state.HHt);
-  plan.Width = NumberOf(state.HWide);
-  plan.SplitterTop = NumberOf(state.HSplit);
+  plan.Top = StoredNumber(state.HTop);
+  plan.Height = StoredNumber(state.HHt);
+  plan.Width = StoredNumber(state.HWide);
+  plan.SplitterTop = StoredNumber(state.HSplit);
   return plan;
 }
 

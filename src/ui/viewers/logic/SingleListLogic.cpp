@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/SingleListRows.h"
-#include "text/DecimalText.h"
 #include "text/Format.h"
+#include "ui/viewers/logic/StoredGeometry.h"
 
 namespace kav {
 namespace {
@@ -59,11 +59,6 @@ int SearchSpan(const StringList& lines, int start, int step, SpanFilter filter, 
   return -1;
 }
 
-std::optional<int> NumberOf(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  return ParseDecimal(text);
-}
-
 }  // namespace
 
 int NextChangeSpanDown(const StringList& lines, int selected) {
@@ -105,12 +100,12 @@ FindOutcome FindRowText(const RunState& state, std::string_view text, int select
 SingleViewerRestore PlanSingleViewerRestore(const RunState& state) {
   SingleViewerRestore plan;
   if (state.SPFontSz.empty()) return plan;
-  if (!(plan.PrintFontSize = NumberOf(state.SPFontSz))) return plan;
+  if (!(plan.PrintFontSize = StoredNumber(state.SPFontSz))) return plan;
   // An empty list font size is passed over; a malformed one ends the restore.
-  if (!state.SDFontSz.empty() && !(plan.ListFontSize = NumberOf(state.SDFontSz))) return plan;
-  if (!(plan.Top = NumberOf(state.VLTop))) return plan;
-  if (!(plan.Height = NumberOf(state.VLHt))) return plan;
-  plan.Width = NumberOf(state.VLWide);
+  if (!state.SDFontSz.empty() && !(plan.ListFontSize = StoredNumber(state.SDFontSz))) {
+    return plan;
+  }
+  static_cast<StoredBox&>(plan) = ReadStoredBox(state.VLTop, state.VLHt, state.VLWide);
   return plan;
 }
 
@@ -118,9 +113,7 @@ void StoreSingleViewerGeometry(RunState& state, std::string_view listFontSize,
                                std::string_view printFontSize, int top, int height, int width) {
   state.SDFontSz = Cut(listFontSize, 2);
   state.SPFontSz = Cut(printFontSize, 2);
-  state.VLTop = Cut(std::to_string(top), 3);
-  state.VLHt = Cut(std::to_string(height), 3);
-  state.VLWide = Cut(std::to_string(width), 3);
+  KeepStoredBox(top, height, width, state.VLTop, state.VLHt, state.VLWide);
 }
 
 std::string SingleViewerCaption(const RunState& state) {

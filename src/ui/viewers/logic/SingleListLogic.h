@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/RunState.h"
+#include "ui/viewers/logic/StoredGeometry.h"
 
 namespace kav {
 
@@ -38,12 +39,9 @@ FindOutcome FindRowText(const RunState& state, std::string_view text, int select
 // The stored geometry and font sizes to apply when the viewer opens, in the order they are
 // applied: nothing at all when the stored print font size is empty, and nothing from the
 // first value that is not a number on.
-struct SingleViewerRestore {
+struct SingleViewerRestore : StoredBox {
   std::optional<int> PrintFontSize;
   std::optional<int> ListFontSize;
-  std::optional<int> Top;
-  std::optional<int> Height;
-  std::optional<int> Width;
 };
 SingleViewerRestore PlanSingleViewerRestore(const RunState& state);
 

@@ -2,19 +2,14 @@
 
 #include <algorithm>
 
-#include "text/DecimalText.h"
 #include "text/Format.h"
 #include "tree/SplitRows.h"
+#include "ui/viewers/logic/StoredGeometry.h"
 
 namespace kav {
 namespace {
 
 constexpr std::size_t FindPatternLimit = 128;
-
-std::optional<int> NumberOf(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  return ParseDecimal(text);
-}
 
 bool RowContains(const RunState& state, SplitSide side, int row, const std::string& pattern,
                  SplitRowTextFn rowText) {
@@ -69,9 +64,7 @@ SplitViewerRestore PlanSplitViewerRestore(const RunState& state) {
   SplitViewerRestore plan;
   plan.PrintFontSize = state.SpPFontSz;
   plan.DisplayFontSize = state.SpDFontSz;
-  if (!(plan.Top = NumberOf(state.VLSpTop))) return plan;
-  if (!(plan.Height = NumberOf(state.VLSpHt))) return plan;
-  plan.Width = NumberOf(state.VLSpWide);
+  static_cast<StoredBox&>(plan) = ReadStoredBox(state.VLSpTop, state.VLSpHt, state.VLSpWide);
   return plan;
 }
 
@@ -79,9 +72,7 @@ void StoreSplitViewerGeometry(RunState& state, std::string_view printFontSize,
                               std::string_view displayFontSize, int top, int height, int width) {
   state.SpPFontSz = Cut(printFontSize, 2);
   state.SpDFontSz = Cut(displayFontSize, 2);
-  state.VLSpTop = Cut(std::to_string(top), 3);
-  state.VLSpHt = Cut(std::to_string(height), 3);
-  state.VLSpWide = Cut(std::to_string(width), 3);
+  KeepStoredBox(top, height, width, state.VLSpTop, state.VLSpHt, state.VLSpWide);
 }
 
 }  // namespace kav

@@ -47,12 +47,9 @@ FindOutcome FindSplitRow(const RunState& state, std::string_view text, int leftS
 // The stored font sizes and geometry applied when the viewer is prepared. The font sizes only
 // fill the boxes; top, height and width are applied in that order up to the first text that
 // is not a number (an empty one included). The width is then raised to the minimum.
-struct SplitViewerRestore {
+struct SplitViewerRestore : StoredBox {
   std::string PrintFontSize;    // empty: the box keeps its text
   std::string DisplayFontSize;  // empty: the box keeps its text
-  std::optional<int> Top;
-  std::optional<int> Height;
-  std::optional<int> Width;
 };
 SplitViewerRestore PlanSplitViewerRestore(const RunState& state);
 

@@ -1,6 +1,7 @@
 // Reading and writing Kavdrift.ini: the key order, the reading rules and the round trip.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -174,6 +175,47 @@ TEST(SettingsWriter, KeysInTheirOrder) {
                    "SvGrWidth=",
                    "SvGrDNode=",
                    "SvGrHeight="}));
+}
+
+TEST(SettingsWriter, EveryViewerKeyWritesItsOwnField) {
+  Fixture f;
+  const struct {
+    std::string RunState::*Field;
+    const char* Line;
+  } cases[] = {
+      {&RunState::SPFontSz, "SPFontSz=1"},
+      {&RunState::SDFontSz, "SDFontSz=2"},
+      {&RunState::SpPFontSz, "SpPFontSz=3"},
+      {&RunState::SpDFontSz, "SpDFontSz=4"},
+      {&RunState::OutputFileName, "OutFn=5"},
+      {&RunState::VLTop, "VLTop=6"},
+      {&RunState::VLHt, "VLHt=7"},
+      {&RunState::VLWide, "VLWide=8"},
+      {&RunState::VLSpTop, "VLSpTop=9"},
+      {&RunState::VLSpHt, "VLSpHt=10"},
+      {&RunState::VLSpWide, "VLSpWide=11"},
+      {&RunState::HTop, "HTop=12"},
+      {&RunState::HWide, "HWide=13"},
+      {&RunState::HHt, "HHt=14"},
+      {&RunState::HLeft, "HLeft=15"},
+      {&RunState::HSplit, "HSplit=16"},
+      {&RunState::SegmentPagesText, "SvEdLmtVal=17"},
+      {&RunState::SvGrTop, "SvGrTop=18"},
+      {&RunState::SvGrLeft, "SvGrLeft=19"},
+      {&RunState::SvTrWidth, "SvTrWidth=20"},
+      {&RunState::SvGrColWid, "SvGrColWid=21"},
+      {&RunState::SvGrWidth, "SvGrWidth=22"},
+      {&RunState::SvGrDNode, "SvGrDNode=23"},
+      {&RunState::SvGrHeight, "SvGrHeight=24"},
+  };
+  for (const auto& c : cases) {
+    const std::string line = c.Line;
+    f.state.*c.Field = line.substr(line.find('=') + 1);
+  }
+  const Lines written = AsLines(SettingsEntries(f.settings, f.state));
+  for (const auto& c : cases) {
+    EXPECT_NE(std::find(written.begin(), written.end(), c.Line), written.end()) << c.Line;
+  }
 }
 
 TEST(SettingsFile, TwelveHistoryEntriesComeBackAsTen) {
