@@ -14,10 +14,11 @@ class TFrmChgFlag : public QDialog {
  public:
   explicit TFrmChgFlag(QWidget* parent);
 
-  QPushButton* ButClose = nullptr;
-
  public slots:
   void ButCloseClick();
+
+ private:
+  QPushButton* ButClose = nullptr;
 };
 
 // Shows the legend window beside `viewer` without closing it; nothing when none was created.

@@ -39,6 +39,11 @@ class TFrmSbS : public QDialog {
   void Prepare(int maxRowWidth, bool stacked, bool appendEnabled);
   SbsChoice Choice() const;
 
+ public slots:
+  void SbsEdSideChange();
+  void SbsButUseClick();
+
+ private:
   QRadioButton* SbsRdSingle = nullptr;
   QRadioButton* SbsRdDouble = nullptr;
   QLineEdit* SbsEdSide = nullptr;
@@ -50,11 +55,6 @@ class TFrmSbS : public QDialog {
   QPushButton* SbsButUse = nullptr;
   QPushButton* SbsButCancel = nullptr;
 
- public slots:
-  void SbsEdSideChange();
-  void SbsButUseClick();
-
- private:
   int maxRowWidth_ = 0;
 };
 

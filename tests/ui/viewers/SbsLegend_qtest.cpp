@@ -41,14 +41,17 @@ class SbsLegendTest : public QObject {
   void dialogShowsItsDesignedControls() {
     TFrmSbS dialog(nullptr);
     QCOMPARE(dialog.windowTitle(), QString("Kavdrift Side-by-Side Save File Preference"));
-    QCOMPARE(dialog.SbsRdSingle->text(), QString("Save as Single Two Part Stacked Report"));
-    QCOMPARE(dialog.SbsRdDouble->text(), QString("Save as Single Side-by-Side Report"));
-    QVERIFY(dialog.SbsRdSingle->isChecked());
-    QCOMPARE(dialog.SbsCkAppend->text(), QString("  Append to End Instead of Replace Output File"));
-    QVERIFY(!dialog.SbsCkAppend->isEnabled());
-    QCOMPARE(dialog.SbsCkTitle->text(), QString("Title : Optional"));
-    QCOMPARE(dialog.SbsButUse->text(), QString("&Use"));
-    QCOMPARE(dialog.SbsButCancel->text(), QString("&Cancel"));
+    QCOMPARE(test::Named<QRadioButton>(dialog, "SbsRdSingle")->text(),
+             QString("Save as Single Two Part Stacked Report"));
+    QCOMPARE(test::Named<QRadioButton>(dialog, "SbsRdDouble")->text(),
+             QString("Save as Single Side-by-Side Report"));
+    QVERIFY(test::Named<QRadioButton>(dialog, "SbsRdSingle")->isChecked());
+    QCOMPARE(test::Named<QCheckBox>(dialog, "SbsCkAppend")->text(),
+             QString("  Append to End Instead of Replace Output File"));
+    QVERIFY(!test::Named<QCheckBox>(dialog, "SbsCkAppend")->isEnabled());
+    QCOMPARE(test::Named<QCheckBox>(dialog, "SbsCkTitle")->text(), QString("Title : Optional"));
+    QCOMPARE(test::Named<QPushButton>(dialog, "SbsButUse")->text(), QString("&Use"));
+    QCOMPARE(test::Named<QPushButton>(dialog, "SbsButCancel")->text(), QString("&Cancel"));
     for (const char* caption : {"Use Size for Each Data Side =", "Combined Data Line Size       =",
                                 "Output Data Line Size          =", "Output Line Size ="}) {
       QVERIFY2(LabelWithText(dialog, caption) != nullptr, caption);
@@ -59,21 +62,21 @@ class SbsLegendTest : public QObject {
     test::RecordedMessages messages;
     TFrmSbS dialog(nullptr);
     dialog.Prepare(70, false, true);
-    QCOMPARE(dialog.SbsEdSide->text(), QString("70"));
-    QCOMPARE(dialog.SbsLblStkSz->text(), QString("70"));
-    QCOMPARE(dialog.SbsLblCmbSz->text(), QString("142"));
-    QVERIFY(dialog.SbsRdDouble->isChecked());
-    QVERIFY(dialog.SbsCkAppend->isEnabled());
+    QCOMPARE(test::Named<QLineEdit>(dialog, "SbsEdSide")->text(), QString("70"));
+    QCOMPARE(test::Named<QLabel>(dialog, "SbsLblStkSz")->text(), QString("70"));
+    QCOMPARE(test::Named<QLabel>(dialog, "SbsLblCmbSz")->text(), QString("142"));
+    QVERIFY(test::Named<QRadioButton>(dialog, "SbsRdDouble")->isChecked());
+    QVERIFY(test::Named<QCheckBox>(dialog, "SbsCkAppend")->isEnabled());
     QVERIFY(messages.shown.isEmpty());
-    dialog.SbsEdSide->setText("40");
-    QCOMPARE(dialog.SbsLblCmbSz->text(), QString("82"));
-    dialog.SbsEdSide->clear();
+    test::Named<QLineEdit>(dialog, "SbsEdSide")->setText("40");
+    QCOMPARE(test::Named<QLabel>(dialog, "SbsLblCmbSz")->text(), QString("82"));
+    test::Named<QLineEdit>(dialog, "SbsEdSide")->clear();
     QCOMPARE(messages.shown, QStringList{kInvalid});
-    QCOMPARE(dialog.SbsEdSide->text(), QString("70"));
-    QCOMPARE(dialog.SbsLblCmbSz->text(), QString("142"));
-    QTest::keyClicks(dialog.SbsEdSide, "x");
+    QCOMPARE(test::Named<QLineEdit>(dialog, "SbsEdSide")->text(), QString("70"));
+    QCOMPARE(test::Named<QLabel>(dialog, "SbsLblCmbSz")->text(), QString("142"));
+    QTest::keyClicks(test::Named<QLineEdit>(dialog, "SbsEdSide"), "x");
     QCOMPARE(messages.shown.size(), 2);
-    QCOMPARE(dialog.SbsEdSide->text(), QString("70"));
+    QCOMPARE(test::Named<QLineEdit>(dialog, "SbsEdSide")->text(), QString("70"));
   }
 
   void useRefusesATooWideSideForTheSideBySideLayoutOnly() {
@@ -81,20 +84,20 @@ class SbsLegendTest : public QObject {
     TFrmSbS dialog(nullptr);
     dialog.Prepare(70, false, false);
     dialog.show();
-    dialog.SbsEdSide->setText("71");
-    dialog.SbsButUse->click();
+    test::Named<QLineEdit>(dialog, "SbsEdSide")->setText("71");
+    test::Named<QPushButton>(dialog, "SbsButUse")->click();
     QCOMPARE(messages.shown, QStringList{kTooLarge});
     QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.SbsEdSide->text(), QString("70"));
-    dialog.SbsButUse->click();  // equal to the widest row: accepted
+    QCOMPARE(test::Named<QLineEdit>(dialog, "SbsEdSide")->text(), QString("70"));
+    test::Named<QPushButton>(dialog, "SbsButUse")->click();  // equal to the widest row: accepted
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.Choice().SideWidth, 70);
 
     dialog.Prepare(70, true, false);
     dialog.show();
-    dialog.SbsEdSide->setText("500");
-    dialog.SbsButUse->click();
+    test::Named<QLineEdit>(dialog, "SbsEdSide")->setText("500");
+    test::Named<QPushButton>(dialog, "SbsButUse")->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(messages.shown.size(), 1);
   }
@@ -106,14 +109,14 @@ class SbsLegendTest : public QObject {
     QWidget owner;
     TFrmSbS* window = new TFrmSbS(&owner);
     auto watcher = std::make_unique<test::ModalWatcher<TFrmSbS>>([](TFrmSbS* dialog) {
-      QVERIFY(dialog->SbsRdSingle->isChecked());
-      QVERIFY(dialog->SbsCkAppend->isEnabled());
-      dialog->SbsRdDouble->setChecked(true);
-      dialog->SbsEdSide->setText("45");
-      dialog->SbsCkTitle->setChecked(true);
-      dialog->SbsEdTitle->setText("Weekly");
-      dialog->SbsCkAppend->setChecked(true);
-      dialog->SbsButUse->click();
+      QVERIFY(test::Named<QRadioButton>(*dialog, "SbsRdSingle")->isChecked());
+      QVERIFY(test::Named<QCheckBox>(*dialog, "SbsCkAppend")->isEnabled());
+      test::Named<QRadioButton>(*dialog, "SbsRdDouble")->setChecked(true);
+      test::Named<QLineEdit>(*dialog, "SbsEdSide")->setText("45");
+      test::Named<QCheckBox>(*dialog, "SbsCkTitle")->setChecked(true);
+      test::Named<QLineEdit>(*dialog, "SbsEdTitle")->setText("Weekly");
+      test::Named<QCheckBox>(*dialog, "SbsCkAppend")->setChecked(true);
+      test::Named<QPushButton>(*dialog, "SbsButUse")->click();
     });
     std::optional<SbsChoice> choice = AskSideBySideSave(*window, state, true);
     QVERIFY(choice.has_value());
@@ -125,8 +128,9 @@ class SbsLegendTest : public QObject {
     QVERIFY(!state.SaveStacked);
 
     test::ModalWatcher<TFrmSbS> cancel([](TFrmSbS* dialog) {
-      QVERIFY(!dialog->SbsCkAppend->isEnabled());  // the file does not exist
-      dialog->SbsButCancel->click();
+      QVERIFY(
+          !test::Named<QCheckBox>(*dialog, "SbsCkAppend")->isEnabled());  // the file does not exist
+      test::Named<QPushButton>(*dialog, "SbsButCancel")->click();
     });
     watcher.reset();  // one window, one watcher
     QVERIFY(!AskSideBySideSave(*window, state, false).has_value());
@@ -143,7 +147,7 @@ class SbsLegendTest : public QObject {
     QVERIFY(legend->isVisible());
     QVERIFY(!legend->isModal());
     QCOMPARE(legend->windowTitle(), QString("Kavdrift Change Flagging Legend"));
-    QCOMPARE(legend->ButClose->text(), QString("&Return"));
+    QCOMPARE(test::Named<QPushButton>(*legend, "ButClose")->text(), QString("&Return"));
     struct Expected {
       const char* text;
       QColor colour;
@@ -179,7 +183,7 @@ class SbsLegendTest : public QObject {
     ShowChangeFlagLegend(&other);
     QCOMPARE(ChangeFlagLegendWindow(), legend);
     QCOMPARE(legend->parentWidget(), &other);
-    legend->ButClose->click();
+    test::Named<QPushButton>(*legend, "ButClose")->click();
     QVERIFY(legend->isHidden());
     QVERIFY(other.isVisible());
   }

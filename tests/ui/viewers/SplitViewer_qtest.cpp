@@ -304,7 +304,7 @@ class SplitViewerTest : public QObject {
     QVERIFY(legend->isVisible());
     QVERIFY(viewer.isVisible());
     QVERIFY(!legend->isModal());
-    legend->ButClose->click();
+    test::Named<QPushButton>(*legend, "ButClose")->click();
     QVERIFY(legend->isHidden());
     viewer.hide();
   }
