@@ -124,22 +124,22 @@ int main(int argc, char** argv) {
     opened = Seconds(clock);
     QElapsedTimer step;
     step.start();
-    ui::FinishReport(viewer->GrReditEditBox);
+    ui::FinishReport(viewer->findChild<QPlainTextEdit*>("GrReditEditBox"));
     std::printf("rest of the report put into its box: %.3f s\n", Seconds(step));
     step.restart();
-    viewer->GrButToBtm->click();
+    viewer->findChild<QPushButton*>("GrButToBtm")->click();
     QApplication::processEvents();
     std::printf("To Btm: %.3f s\n", Seconds(step));
     step.restart();
-    viewer->GrButExpand->click();
+    viewer->findChild<QPushButton*>("GrButExpand")->click();
     QApplication::processEvents();
     std::printf("Full Expand (%d nodes) with To Btm: %.3f s\n",
                 static_cast<int>(state.CombinedTree.size()), Seconds(step));
     step.restart();
-    viewer->GrCbReFontSz->setCurrentText("10");
+    viewer->findChild<QComboBox*>("GrCbReFontSz")->setCurrentText("10");
     QApplication::processEvents();
     std::printf("report font size change (rebuild and show): %.3f s\n", Seconds(step));
-    viewer->GrButReturn->click();
+    viewer->findChild<QPushButton*>("GrButReturn")->click();
   });
   clock.restart();
   ui::OpenTreeViewer(ctx, Viewer::Graph, windows);

@@ -33,6 +33,15 @@
 namespace kav::ui {
 namespace {
 
+// Gives the first pane of `splitter` `size` pixels, the second the rest.
+void SetFirstPane(QSplitter* splitter, int size) {
+  const int total =
+      (splitter->orientation() == Qt::Horizontal ? splitter->width() : splitter->height()) -
+      splitter->handleWidth();
+  const int first = std::clamp(size, 1, std::max(1, total - 1));
+  splitter->setSizes({first, std::max(1, total - first)});
+}
+
 const QString kSaveFilter = QStringLiteral(
     "Any File (*.*);;Text File (*.Txt *.txt *.TXT);;RTF Color File (*.Rtf *.rtf *.RTF)");
 
@@ -344,6 +353,23 @@ void TFrmGraph::showEvent(QShowEvent* event) {
 void TFrmGraph::done(int result) {
   GrFindDialog1->hide();
   QDialog::done(result);
+}
+
+void TFrmGraph::SetPaneSizes(std::optional<int> dirNodesHeight, std::optional<int> treeWidth) {
+  if (dirNodesHeight) SetFirstPane(GrSplitMain, *dirNodesHeight);
+  if (treeWidth) SetFirstPane(GrPanDirNodes, *treeWidth);
+}
+
+GraphGeometry TFrmGraph::Geometry() const {
+  GraphGeometry g;
+  g.ColumnWidth = GrListView->header()->sectionSize(0);
+  g.Top = y();
+  g.Left = x();
+  g.Height = height();
+  g.Width = width();
+  g.TreeWidth = GrTreeView->width();
+  g.DirNodesHeight = GrPanDirNodes->height();
+  return g;
 }
 
 }  // namespace kav::ui

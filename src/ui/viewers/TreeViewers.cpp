@@ -18,15 +18,6 @@
 namespace kav::ui {
 namespace {
 
-// Gives the first pane of `splitter` `size` pixels, the second the rest.
-void SetFirstPane(QSplitter* splitter, int size) {
-  const int total =
-      (splitter->orientation() == Qt::Horizontal ? splitter->width() : splitter->height()) -
-      splitter->handleWidth();
-  const int first = std::clamp(size, 1, std::max(1, total - 1));
-  splitter->setSizes({first, std::max(1, total - first)});
-}
-
 void RestoreGraphGeometry(const RunState& state, TFrmGraph& viewer) {
   const GraphRestore plan = PlanGraphRestore(state);
   if (plan.Top) viewer.move(viewer.x(), *plan.Top);
@@ -39,20 +30,7 @@ void RestoreGraphGeometry(const RunState& state, TFrmGraph& viewer) {
   FitOnScreen(viewer);
   // The panes take their stored sizes inside the window's final size.
   viewer.layout()->activate();
-  if (plan.DirNodesHeight) SetFirstPane(viewer.GrSplitMain, *plan.DirNodesHeight);
-  if (plan.TreeWidth) SetFirstPane(viewer.GrPanDirNodes, *plan.TreeWidth);
-}
-
-GraphGeometry GeometryOf(const TFrmGraph& viewer) {
-  GraphGeometry g;
-  g.ColumnWidth = viewer.GrListView->header()->sectionSize(0);
-  g.Top = viewer.y();
-  g.Left = viewer.x();
-  g.Height = viewer.height();
-  g.Width = viewer.width();
-  g.TreeWidth = viewer.GrTreeView->width();
-  g.DirNodesHeight = viewer.GrPanDirNodes->height();
-  return g;
+  viewer.SetPaneSizes(plan.DirNodesHeight, plan.TreeWidth);
 }
 
 void OpenGraphViewer(RunContext& ctx, TFrmGraph& viewer) {
@@ -60,7 +38,7 @@ void OpenGraphViewer(RunContext& ctx, TFrmGraph& viewer) {
   RestoreGraphGeometry(ctx.State, viewer);
   viewer.setWindowTitle(ToQt(GraphViewerCaption()));
   viewer.exec();
-  StoreGraphGeometry(ctx.State, GeometryOf(viewer));
+  StoreGraphGeometry(ctx.State, viewer.Geometry());
 }
 
 void OpenSplitViewer(RunState& state, TFrmVSplit& viewer) {

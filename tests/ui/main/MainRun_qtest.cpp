@@ -58,10 +58,11 @@ class ViewerCloser : public QObject {
     visit_.header = viewer_->Model->headerData(0, Qt::Horizontal).toString();
     visit_.rows = viewer_->Model->rowCount();
     visit_.selected = viewer_->SelectedRow();
-    visit_.legendShown = viewer_->LsLblInsLabel->isVisible() && viewer_->LsLblDelLabel->isVisible();
-    visit_.oldLabelShown = viewer_->OFNameL->isVisible();
-    visit_.newDir = viewer_->NDirName->text();
-    visit_.oldDir = viewer_->ODirName->text();
+    visit_.legendShown = test::Named<QLabel>(*viewer_, "LsLblInsLabel")->isVisible() &&
+                         test::Named<QLabel>(*viewer_, "LsLblDelLabel")->isVisible();
+    visit_.oldLabelShown = test::Named<QLabel>(*viewer_, "OFNameL")->isVisible();
+    visit_.newDir = test::Named<QLabel>(*viewer_, "NDirName")->text();
+    visit_.oldDir = test::Named<QLabel>(*viewer_, "ODirName")->text();
     visit_.frame = viewer_->frameGeometry();
     visit_.screenArea = viewer_->screen()->availableGeometry();
     viewer_->accept();
@@ -145,7 +146,8 @@ class MainRunTest : public QObject {
     QVERIFY(mn.MnButStop->isHidden());
     QVERIFY(mn.MnProgressBar->isHidden());
     QVERIFY(mn.MnImage1->isHidden() && mn.MnImage2->isHidden());
-    QVERIFY(viewer_->LsLblInsLabel->isHidden());  // hidden again after the compare
+    QVERIFY(test::Named<QLabel>(*viewer_, "LsLblInsLabel")
+                ->isHidden());  // hidden again after the compare
     // Both validated texts were remembered in the histories, as typed.
     QCOMPARE(ComboItems(mn.MnCbOldDirNm).front(), tree_->Path("old"));
     // The viewer's geometry came back into the run state.
@@ -336,7 +338,8 @@ class MainRunTest : public QObject {
     QVERIFY(!visit.oldLabelShown);
     QCOMPARE(visit.oldDir, QString());
     QCOMPARE(Status(), QString(" List tree of Single Directory operation completed."));
-    QVERIFY(viewer_->LsBitChngUp->isEnabled());  // enabled again after the run
+    QVERIFY(test::Named<QPushButton>(*viewer_, "LsBitChngUp")
+                ->isEnabled());  // enabled again after the run
   }
 };
 

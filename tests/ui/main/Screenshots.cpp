@@ -12,6 +12,7 @@
 #include <QTreeView>
 #include <cstdio>
 
+#include "UiTestSupport.h"
 #include "core/CompareTypes.h"
 #include "core/Dispatcher.h"
 #include "support/TempTree.h"
@@ -61,7 +62,7 @@ void TimeLargeReport(TFrmVSingle& viewer, RunState& state) {
   clock.restart();
   for (int i = 0; i < 200; ++i) {
     viewer.SelectRow(i * 500);
-    viewer.VlbListBox1->viewport()->repaint();
+    test::Named<QTreeView>(viewer, "VlbListBox1")->viewport()->repaint();
   }
   std::printf("100,000 rows: shown in %lld ms; 200 jumps with repaint in %lld ms\n",
               static_cast<long long>(opened), static_cast<long long>(clock.elapsed()));

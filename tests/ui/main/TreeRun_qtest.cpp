@@ -98,11 +98,11 @@ class TreeRunTest : public QObject {
     test::ModalWatcher<TFrmGraph> watcher([&](TFrmGraph* graph) {
       caption = graph->windowTitle();
       root = graph->TreeModel->index(0, 0).data().toString();
-      blocks = graph->GrReditEditBox->document()->blockCount();
+      blocks = test::Named<QPlainTextEdit>(*graph, "GrReditEditBox")->document()->blockCount();
       statusWhileOpen = Status();
       wideEnough = graph->width() >= 633;
-      changed = graph->GrReditEditBox->document()->toPlainText();
-      graph->GrButReturn->click();
+      changed = test::Named<QPlainTextEdit>(*graph, "GrReditEditBox")->document()->toPlainText();
+      test::Named<QPushButton>(*graph, "GrButReturn")->click();
     });
     frm_->MainPanel().MnBtnStart->click();
     QCOMPARE(watcher.opened, 1);
@@ -129,8 +129,8 @@ class TreeRunTest : public QObject {
     bool legendButton = false, legendLabels = false, scrollsTogether = false;
     bool stackedOpened = false;
     test::ModalWatcher<TFrmVSplit2> stacked([&](TFrmVSplit2* window) {
-      stackedOpened = window->HsButLegend->isVisible();
-      window->HsButReturn->click();
+      stackedOpened = test::Named<QPushButton>(*window, "HsButLegend")->isVisible();
+      test::Named<QPushButton>(*window, "HsButReturn")->click();
     });
     test::ModalWatcher<TFrmVSplit> watcher([&](TFrmVSplit* split) {
       caption = split->windowTitle();
@@ -139,15 +139,16 @@ class TreeRunTest : public QObject {
       leftHeader = split->LeftModel->headerData(0, Qt::Horizontal).toString();
       leftRow2 = split->LeftModel->index(2, 0).data().toString();
       rightRow2 = split->RightModel->index(2, 0).data().toString();
-      legendButton = split->VsButLegend->isVisible();
-      legendLabels = split->LsLblInsLabel->isVisible() && split->LsLblDelLabel->isVisible();
+      legendButton = test::Named<QPushButton>(*split, "VsButLegend")->isVisible();
+      legendLabels = test::Named<QLabel>(*split, "LsLblInsLabel")->isVisible() &&
+                     test::Named<QLabel>(*split, "LsLblDelLabel")->isVisible();
       split->resize(700, 300);  // short enough to scroll
       QApplication::processEvents();
-      split->SetTopRow(split->VsListbox3, 3);
-      scrollsTogether =
-          split->TopRow(split->VsListbox3) == 3 && split->TopRow(split->VsListBox2) == 3;
-      split->VsBtnHortChg->click();
-      split->LsButReturn->click();
+      split->SetTopRow(test::Named<QTreeView>(*split, "VsListbox3"), 3);
+      scrollsTogether = split->TopRow(test::Named<QTreeView>(*split, "VsListbox3")) == 3 &&
+                        split->TopRow(test::Named<QTreeView>(*split, "VsListBox2")) == 3;
+      test::Named<QPushButton>(*split, "VsBtnHortChg")->click();
+      test::Named<QPushButton>(*split, "LsButReturn")->click();
     });
     frm_->MainPanel().MnBtnStart->click();
     QCOMPARE(watcher.opened, 1);
@@ -167,7 +168,7 @@ class TreeRunTest : public QObject {
     QVERIFY(scrollsTogether);
     // After the run the legend labels are hidden again.
     TFrmVSplit& split = *frm_->Windows().VSplit;
-    QVERIFY(split.LsLblInsLabel->isHidden());
+    QVERIFY(test::Named<QLabel>(split, "LsLblInsLabel")->isHidden());
     QVERIFY(!state.VLSpWide.empty());
     QCOMPARE(Status(),
              QString("Kavendrift found changes in the Sub-level Directories and files checked."));
@@ -187,11 +188,12 @@ class TreeRunTest : public QObject {
       rightHeader = split->RightModel->headerData(0, Qt::Horizontal).toString();
       left0 = split->LeftModel->index(0, 0).data().toString();
       right0 = split->RightModel->index(0, 0).data().toString();
-      legendButton = split->VsButLegend->isVisible();
-      rightScrollBar = split->VsListbox3->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
-      split->SetTopRow(split->VsListbox3, 2);
-      independent = split->TopRow(split->VsListBox2) == 0;
-      split->LsButReturn->click();
+      legendButton = test::Named<QPushButton>(*split, "VsButLegend")->isVisible();
+      rightScrollBar = test::Named<QTreeView>(*split, "VsListbox3")->verticalScrollBarPolicy() ==
+                       Qt::ScrollBarAlwaysOn;
+      split->SetTopRow(test::Named<QTreeView>(*split, "VsListbox3"), 2);
+      independent = split->TopRow(test::Named<QTreeView>(*split, "VsListBox2")) == 0;
+      test::Named<QPushButton>(*split, "LsButReturn")->click();
     });
     frm_->MainPanel().MnBtnStart->click();
     QCOMPARE(watcher.opened, 1);

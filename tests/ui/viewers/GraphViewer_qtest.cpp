@@ -128,8 +128,10 @@ class GraphViewerTest : public QObject {
       QCOMPARE(run_->state.NewTreeLines[record]->Kind, int(NodeDir));
     }
     QCOMPARE(NodeTitled(model, "fresh").parent(), NodeTitled(model, "lib"));
-    QCOMPARE(viewer->GrNDirNm->text(), Q(tree_->Path("new") + "/").toLower());  // as reported
-    QCOMPARE(viewer->GrODirNm->text(), Q(tree_->Path("old") + "/").toLower());
+    QCOMPARE(test::Named<QLabel>(*viewer, "GrNDirNm")->text(),
+             Q(tree_->Path("new") + "/").toLower());  // as reported
+    QCOMPARE(test::Named<QLabel>(*viewer, "GrODirNm")->text(),
+             Q(tree_->Path("old") + "/").toLower());
   }
 
   void clickingADirectoryListsItsFilesAndTotals() {
@@ -138,7 +140,7 @@ class GraphViewerTest : public QObject {
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
     viewer->show();
     QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
-    QTreeView* tree = viewer->GrTreeView;
+    QTreeView* tree = test::Named<QTreeView>(*viewer, "GrTreeView");
     tree->expandAll();
     const QModelIndex lib = NodeTitled(*viewer->TreeModel, "lib");
     const QRect item = tree->visualRect(lib);
@@ -148,8 +150,10 @@ class GraphViewerTest : public QObject {
     QCOMPARE(viewer->FileModel->rowCount(), 0);
     QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, item.center());
     QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, item.center());
-    QCOMPARE(viewer->GrEdDirNm->text(), "Dir: " + Q(tree_->Path("new") + "/lib").toLower());
-    QCOMPARE(viewer->GrPanTotals->text(), QString(" Total = 2  -- Match = 1  Change = 1"));
+    QCOMPARE(test::Named<QLineEdit>(*viewer, "GrEdDirNm")->text(),
+             "Dir: " + Q(tree_->Path("new") + "/lib").toLower());
+    QCOMPARE(test::Named<QLabel>(*viewer, "GrPanTotals")->text(),
+             QString(" Total = 2  -- Match = 1  Change = 1"));
     const GraphFileModel& files = *viewer->FileModel;
     QCOMPARE(files.rowCount(), 2);
     QCOMPARE(files.headerData(0, Qt::Horizontal).toString(), QString("File Name          "));
@@ -160,19 +164,20 @@ class GraphViewerTest : public QObject {
 
     // A directory without files; then collapsing a node clears the list.
     viewer->ShowDirectoryFiles(NodeTitled(*viewer->TreeModel, "stale"));
-    QCOMPARE(viewer->GrPanTotals->text(), QString(" Total = 1  -- Delete = 1"));
+    QCOMPARE(test::Named<QLabel>(*viewer, "GrPanTotals")->text(),
+             QString(" Total = 1  -- Delete = 1"));
     tree->expand(NodeTitled(*viewer->TreeModel, "lib"));
     tree->collapse(NodeTitled(*viewer->TreeModel, "lib"));
     QCOMPARE(viewer->FileModel->rowCount(), 0);
-    QCOMPARE(viewer->GrEdDirNm->text(), QString());
-    QCOMPARE(viewer->GrPanTotals->text(), QString());
+    QCOMPARE(test::Named<QLineEdit>(*viewer, "GrEdDirNm")->text(), QString());
+    QCOMPARE(test::Named<QLabel>(*viewer, "GrPanTotals")->text(), QString());
     viewer->hide();
   }
 
   void reportShowsTheCombinedLinesInTheirColours() {
     std::unique_ptr<TFrmGraph> viewer(NewViewer());
     const std::vector<ColoredLine>& lines = run_->state.CombinedReport;
-    QTextDocument* document = viewer->GrReditEditBox->document();
+    QTextDocument* document = test::Named<QPlainTextEdit>(*viewer, "GrReditEditBox")->document();
     QCOMPARE(document->blockCount(), static_cast<int>(lines.size()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const QTextBlock block = document->findBlockByNumber(static_cast<int>(i));
@@ -182,10 +187,12 @@ class GraphViewerTest : public QObject {
                  EngineColor(lines[i].Color));
       }
     }
-    QVERIFY(viewer->GrReditEditBox->isReadOnly());
-    QCOMPARE(viewer->GrReditEditBox->lineWrapMode(), QPlainTextEdit::NoWrap);
-    QCOMPARE(viewer->GrReditEditBox->font().family(), QString("Courier New"));
-    QCOMPARE(viewer->GrCbReFontSz->currentText(), QString("8"));
+    QVERIFY(test::Named<QPlainTextEdit>(*viewer, "GrReditEditBox")->isReadOnly());
+    QCOMPARE(test::Named<QPlainTextEdit>(*viewer, "GrReditEditBox")->lineWrapMode(),
+             QPlainTextEdit::NoWrap);
+    QCOMPARE(test::Named<QPlainTextEdit>(*viewer, "GrReditEditBox")->font().family(),
+             QString("Courier New"));
+    QCOMPARE(test::Named<QComboBox>(*viewer, "GrCbReFontSz")->currentText(), QString("8"));
   }
 
   // A long report fills in slices after the first thousand lines; the source may change
@@ -228,18 +235,20 @@ class GraphViewerTest : public QObject {
   void jumpsPutTheCaretAtTheTopOrTheReportMark() {
     std::unique_ptr<TFrmGraph> viewer(NewViewer());
     viewer->show();
-    QPlainTextEdit* box = viewer->GrReditEditBox;
+    QPlainTextEdit* box = test::Named<QPlainTextEdit>(*viewer, "GrReditEditBox");
     const int end = box->document()->characterCount() - 1;
-    viewer->GrButToBtm->click();
+    test::Named<QPushButton>(*viewer, "GrButToBtm")->click();
     QCOMPARE(box->textCursor().position(), end);
-    viewer->GrButToTop->click();
+    test::Named<QPushButton>(*viewer, "GrButToTop")->click();
     QCOMPARE(box->textCursor().position(), 0);
-    viewer->GrButExpand->click();
+    test::Named<QPushButton>(*viewer, "GrButExpand")->click();
     QCOMPARE(box->textCursor().position(), end);
-    QVERIFY(viewer->GrTreeView->isExpanded(NodeTitled(*viewer->TreeModel, "lib")));
-    viewer->GrButCollapse->click();
+    QVERIFY(test::Named<QTreeView>(*viewer, "GrTreeView")
+                ->isExpanded(NodeTitled(*viewer->TreeModel, "lib")));
+    test::Named<QPushButton>(*viewer, "GrButCollapse")->click();
     QCOMPARE(box->textCursor().position(), 0);
-    QVERIFY(!viewer->GrTreeView->isExpanded(viewer->TreeModel->index(0, 0)));
+    QVERIFY(
+        !test::Named<QTreeView>(*viewer, "GrTreeView")->isExpanded(viewer->TreeModel->index(0, 0)));
     viewer->hide();
   }
 
@@ -247,9 +256,9 @@ class GraphViewerTest : public QObject {
     test::RecordedMessages messages;
     std::unique_ptr<TFrmGraph> viewer(NewViewer());
     viewer->show();
-    QPlainTextEdit* box = viewer->GrReditEditBox;
-    viewer->GrButFind->click();
-    FindTextDialog* find = viewer->GrFindDialog1;
+    QPlainTextEdit* box = test::Named<QPlainTextEdit>(*viewer, "GrReditEditBox");
+    test::Named<QPushButton>(*viewer, "GrButFind")->click();
+    FindTextDialog* find = test::Named<FindTextDialog>(*viewer, "GrFindDialog1");
     QVERIFY(find->isVisible());
     QVERIFY(find->Down());
     QCOMPARE(test::FindLabelFault(*find), QString());
@@ -266,7 +275,7 @@ class GraphViewerTest : public QObject {
     next->click();
     QVERIFY(box->textCursor().selectionStart() < first);
     QCOMPARE(box->textCursor().selectedText(), QString("Dir ="));
-    viewer->GrButToTop->click();
+    test::Named<QPushButton>(*viewer, "GrButToTop")->click();
     next->click();
     QCOMPARE(messages.shown.last(), QString("Text in next upward direction not found "));
     find->hide();
@@ -275,13 +284,17 @@ class GraphViewerTest : public QObject {
 
   void fontSizeChangeRebuildsTheReport() {
     std::unique_ptr<TFrmGraph> viewer(NewViewer());
-    const QString before = viewer->GrReditEditBox->toPlainText();
+    const QString before = test::Named<QPlainTextEdit>(*viewer, "GrReditEditBox")->toPlainText();
     run_->state.CombinedReport.clear();  // the rebuild must bring it back
-    viewer->GrCbReFontSz->setCurrentText("12");
-    QCOMPARE(viewer->GrReditEditBox->document()->defaultFont().pointSize(), 12);
-    QCOMPARE(viewer->GrReditEditBox->toPlainText(), before);
+    test::Named<QComboBox>(*viewer, "GrCbReFontSz")->setCurrentText("12");
+    QCOMPARE(test::Named<QPlainTextEdit>(*viewer, "GrReditEditBox")
+                 ->document()
+                 ->defaultFont()
+                 .pointSize(),
+             12);
+    QCOMPARE(test::Named<QPlainTextEdit>(*viewer, "GrReditEditBox")->toPlainText(), before);
     QVERIFY(!run_->state.CombinedReport.empty());
-    QVERIFY(viewer->GrReditEditBox->updatesEnabled());
+    QVERIFY(test::Named<QPlainTextEdit>(*viewer, "GrReditEditBox")->updatesEnabled());
   }
 
   void saveWritesRtfOrPlainTextByTheName() {
@@ -292,7 +305,7 @@ class GraphViewerTest : public QObject {
     tree_->Dir("out");
 
     dialogs.fileName = Q(out + "/Report.RTF");
-    viewer->GrButSave->click();
+    test::Named<QPushButton>(*viewer, "GrButSave")->click();
     const QByteArray rtf = ReadAll(dialogs.fileName);
     QVERIFY(rtf.startsWith("{\\rtf1"));
     QVERIFY(rtf.contains("{\\colortbl ;\\red0\\green0\\blue0;\\red0\\green0\\blue255;"));
@@ -301,20 +314,21 @@ class GraphViewerTest : public QObject {
     // The first save started beside the New directory, the next at the stored file.
     QCOMPARE(dialogs.starts.first(), Q(tree_->Root() + "/"));
     dialogs.fileName = Q(out + "/plain");
-    viewer->GrButSave->click();
+    test::Named<QPushButton>(*viewer, "GrButSave")->click();
     QCOMPARE(dialogs.starts.last(), Q(out + "/Report.RTF"));
     const QByteArray plain = ReadAll(Q(out + "/plain.Txt"));
-    QCOMPARE(plain, viewer->GrReditEditBox->toPlainText().toUtf8() + "\n");
+    QCOMPARE(plain,
+             test::Named<QPlainTextEdit>(*viewer, "GrReditEditBox")->toPlainText().toUtf8() + "\n");
     QCOMPARE(run_->state.OutputFileName, out + "/plain.Txt");
 
     dialogs.fileName = Q(tree_->Path("missing/x.txt"));
-    viewer->GrButSave->click();
+    test::Named<QPushButton>(*viewer, "GrButSave")->click();
     QCOMPARE(messages.shown.size(), 1);
     QVERIFY(messages.shown.first().contains("missing/x.txt"));
     QVERIFY(!QFile::exists(dialogs.fileName));
 
     dialogs.fileName.clear();  // cancelled: nothing changes
-    viewer->GrButSave->click();
+    test::Named<QPushButton>(*viewer, "GrButSave")->click();
     QCOMPARE(run_->state.OutputFileName, tree_->Path("missing/x.txt"));
     QCOMPARE(messages.shown.size(), 1);
   }
@@ -347,10 +361,10 @@ class GraphViewerTest : public QObject {
   void printWritesOneDocumentTitledMyDocumentName() {
     ScriptedDialogs dialogs;
     std::unique_ptr<TFrmGraph> viewer(NewViewer());
-    viewer->GrButPrint->click();  // cancelled
+    test::Named<QPushButton>(*viewer, "GrButPrint")->click();  // cancelled
     dialogs.pdf = Q(tree_->Path("report.pdf"));
     QVERIFY(!QFile::exists(dialogs.pdf));
-    viewer->GrButPrint->click();
+    test::Named<QPushButton>(*viewer, "GrButPrint")->click();
     const QByteArray pdf = ReadAll(dialogs.pdf);
     QVERIFY(pdf.startsWith("%PDF"));
     // The PDF writer keeps the document name as the title, in UTF-16 with a byte order mark.
@@ -367,7 +381,7 @@ class GraphViewerTest : public QObject {
     std::unique_ptr<TFrmGraph> viewer(NewViewer());
     new TFrmChgFlag(viewer.get());
     viewer->show();
-    viewer->GrButLegend->click();
+    test::Named<QPushButton>(*viewer, "GrButLegend")->click();
     QVERIFY(ChangeFlagLegendWindow()->isVisible());
     QVERIFY(viewer->isVisible());
     ChangeFlagLegendWindow()->hide();
@@ -383,7 +397,9 @@ class GraphViewerTest : public QObject {
     viewer.ShowRun(ctx);
     QCOMPARE(viewer.TreeModel->rowCount(), 0);
     QCOMPARE(viewer.FileModel->rowCount(), 0);
-    QVERIFY(viewer.GrReditEditBox->toPlainText().contains("OPTIONS = Ovso"));
+    QVERIFY(test::Named<QPlainTextEdit>(viewer, "GrReditEditBox")
+                ->toPlainText()
+                .contains("OPTIONS = Ovso"));
   }
 
   void openerRestoresGeometryAndKeepsItAfterwards() {
@@ -407,12 +423,12 @@ class GraphViewerTest : public QObject {
       caption = graph->windowTitle();
       place = graph->pos();
       size = graph->size();
-      treeWidth = graph->GrTreeView->width();
-      dirNodes = graph->GrPanDirNodes->height();
-      column = graph->GrListView->header()->sectionSize(0);
-      totals = graph->GrPanTotals->text();
+      treeWidth = test::Named<QTreeView>(*graph, "GrTreeView")->width();
+      dirNodes = test::Named<QSplitter>(*graph, "GrPanDirNodes")->height();
+      column = test::Named<QTreeView>(*graph, "GrListView")->header()->sectionSize(0);
+      totals = test::Named<QLabel>(*graph, "GrPanTotals")->text();
       graph->resize(800, 600);
-      graph->GrButReturn->click();
+      test::Named<QPushButton>(*graph, "GrButReturn")->click();
     });
     OpenTreeViewer(ctx, Viewer::Graph, windows);
     QCOMPARE(watcher.opened, 1);

@@ -76,18 +76,20 @@ class HSplitViewerTest : public QObject {
              QString(" Kavendrift Old Directory (Deletes) Bottom-Split Report01/05/24 13:05"));
     QCOMPARE(viewer.TopModel->data(viewer.TopModel->index(2, 0)).toString(),
              QString("   2  ...3 /new2"));
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox2), 0);
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox3), 0);
-    QCOMPARE(viewer.HsNDirName->text(), QString("/data/new"));
-    QCOMPARE(viewer.HsODirName->text(), QString("/data/old"));
-    QCOMPARE(viewer.HsListbox2->font().pointSize(), 9);
-    QCOMPARE(viewer.HsListbox3->font().pointSize(), 11);
-    QCOMPARE(viewer.HsListbox3->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(viewer.HsSplitter1->handleWidth(), 14);
-    QCOMPARE(viewer.HsSplitter1->handle(1)->toolTip(), QString("Move splitter bar up or down"));
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox2")), 0);
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox3")), 0);
+    QCOMPARE(test::Named<QLabel>(viewer, "HsNDirName")->text(), QString("/data/new"));
+    QCOMPARE(test::Named<QLabel>(viewer, "HsODirName")->text(), QString("/data/old"));
+    QCOMPARE(test::Named<QTreeView>(viewer, "HsListbox2")->font().pointSize(), 9);
+    QCOMPARE(test::Named<QTreeView>(viewer, "HsListbox3")->font().pointSize(), 11);
+    QCOMPARE(test::Named<QTreeView>(viewer, "HsListbox3")->verticalScrollBarPolicy(),
+             Qt::ScrollBarAlwaysOff);
+    QCOMPARE(test::Named<QSplitter>(viewer, "HsSplitter1")->handleWidth(), 14);
+    QCOMPARE(test::Named<QSplitter>(viewer, "HsSplitter1")->handle(1)->toolTip(),
+             QString("Move splitter bar up or down"));
     // Not a tree compare: no legend.
-    QVERIFY(viewer.HsButLegend->isHidden());
-    QVERIFY(viewer.HsLblInsLabel->isHidden());
+    QVERIFY(test::Named<QPushButton>(viewer, "HsButLegend")->isHidden());
+    QVERIFY(test::Named<QLabel>(viewer, "HsLblInsLabel")->isHidden());
   }
 
   void treeCompareShowsTheLegend() {
@@ -99,12 +101,12 @@ class HSplitViewerTest : public QObject {
     viewer.Prepare(ReportFont(8), ReportFont(8));
     new TFrmChgFlag(&viewer);
     viewer.show();
-    QVERIFY(viewer.HsButLegend->isVisible());
-    QVERIFY(viewer.HsLblInsLabel->isVisible());
-    QCOMPARE(viewer.HsLblDelLabel->text(),
+    QVERIFY(test::Named<QPushButton>(viewer, "HsButLegend")->isVisible());
+    QVERIFY(test::Named<QLabel>(viewer, "HsLblInsLabel")->isVisible());
+    QCOMPARE(test::Named<QLabel>(viewer, "HsLblDelLabel")->text(),
              QString("Deletes are Old Dirs/Files present in Old Directory Tree but missing in "
                      "New Directory Tree"));
-    viewer.HsButLegend->click();
+    test::Named<QPushButton>(viewer, "HsButLegend")->click();
     QVERIFY(ChangeFlagLegendWindow() != nullptr && ChangeFlagLegendWindow()->isVisible());
     ChangeFlagLegendWindow()->hide();
     viewer.hide();
@@ -117,10 +119,10 @@ class HSplitViewerTest : public QObject {
     viewer.Prepare(ReportFont(8), ReportFont(8));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    viewer.HsListbox2->verticalScrollBar()->setValue(40);
-    QCOMPARE(viewer.TopRow(viewer.HsListbox3), 40);
-    viewer.HsListbox3->verticalScrollBar()->setValue(90);
-    QCOMPARE(viewer.TopRow(viewer.HsListbox2), 90);
+    test::Named<QTreeView>(viewer, "HsListbox2")->verticalScrollBar()->setValue(40);
+    QCOMPARE(viewer.TopRow(test::Named<QTreeView>(viewer, "HsListbox3")), 40);
+    test::Named<QTreeView>(viewer, "HsListbox3")->verticalScrollBar()->setValue(90);
+    QCOMPARE(viewer.TopRow(test::Named<QTreeView>(viewer, "HsListbox2")), 90);
     viewer.hide();
   }
 
@@ -132,15 +134,15 @@ class HSplitViewerTest : public QObject {
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     const QModelIndex row3 = viewer.TopModel->index(3, 0);
-    QTest::mouseClick(viewer.HsListbox2->viewport(), Qt::LeftButton, {},
-                      viewer.HsListbox2->visualRect(row3).center());
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox2), 3);
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox3), 3);
+    QTest::mouseClick(test::Named<QTreeView>(viewer, "HsListbox2")->viewport(), Qt::LeftButton, {},
+                      test::Named<QTreeView>(viewer, "HsListbox2")->visualRect(row3).center());
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox2")), 3);
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox3")), 3);
     const QModelIndex row5 = viewer.BottomModel->index(5, 0);
-    QTest::mouseClick(viewer.HsListbox3->viewport(), Qt::LeftButton, {},
-                      viewer.HsListbox3->visualRect(row5).center());
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox3), 5);
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox2), 5);
+    QTest::mouseClick(test::Named<QTreeView>(viewer, "HsListbox3")->viewport(), Qt::LeftButton, {},
+                      test::Named<QTreeView>(viewer, "HsListbox3")->visualRect(row5).center());
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox3")), 5);
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox2")), 5);
     viewer.hide();
   }
 
@@ -149,13 +151,14 @@ class HSplitViewerTest : public QObject {
     FillListing(state, 10, 4);
     TFrmVSplit2 viewer(state, nullptr);
     viewer.Prepare(ReportFont(8), ReportFont(8));
-    viewer.HsButBottom->click();
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox2), 9);  // not copied back from the bottom
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox3), 3);
+    test::Named<QPushButton>(viewer, "HsButBottom")->click();
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox2")),
+             9);  // not copied back from the bottom
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox3")), 3);
     QVERIFY(!viewer.BottomJumpActive());
-    viewer.HsButTop->click();
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox2), 0);
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox3), 0);
+    test::Named<QPushButton>(viewer, "HsButTop")->click();
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox2")), 0);
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox3")), 0);
   }
 
   void headerBandsSpanTheListsAndTheTitlesScrollIntoView() {
@@ -165,10 +168,10 @@ class HSplitViewerTest : public QObject {
     viewer.Prepare(ReportFont(8), ReportFont(12));
     viewer.resize(500, 600);
     viewer.show();
-    QCOMPARE(test::HeaderBandFault(*viewer.HsListbox3, 0), QString());
+    QCOMPARE(test::HeaderBandFault(*test::Named<QTreeView>(viewer, "HsListbox3"), 0), QString());
     viewer.resize(1200, 600);
-    QCOMPARE(test::HeaderBandFault(*viewer.HsListbox2, 0), QString());
-    QCOMPARE(test::HeaderBandFault(*viewer.HsListbox3, 0), QString());
+    QCOMPARE(test::HeaderBandFault(*test::Named<QTreeView>(viewer, "HsListbox2"), 0), QString());
+    QCOMPARE(test::HeaderBandFault(*test::Named<QTreeView>(viewer, "HsListbox3"), 0), QString());
   }
 
   void findTestsTheTopRowFirstAndSelectsBoth() {
@@ -177,20 +180,23 @@ class HSplitViewerTest : public QObject {
     FillListing(state, 6, 6);
     TFrmVSplit2 viewer(state, nullptr);
     viewer.Prepare(ReportFont(8), ReportFont(8));
-    viewer.HsButFind->click();
-    QCOMPARE(test::FindLabelFault(*viewer.HsFindDialog1), QString());
-    auto* next = viewer.HsFindDialog1->findChild<QPushButton*>("FindNext");
-    viewer.HsFindDialog1->SetText("OLD4");
+    test::Named<QPushButton>(viewer, "HsButFind")->click();
+    QCOMPARE(test::FindLabelFault(*test::Named<FindTextDialog>(viewer, "HsFindDialog1")),
+             QString());
+    auto* next =
+        test::Named<FindTextDialog>(viewer, "HsFindDialog1")->findChild<QPushButton*>("FindNext");
+    test::Named<FindTextDialog>(viewer, "HsFindDialog1")->SetText("OLD4");
     next->click();
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox2), 4);
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox3), 4);
-    viewer.HsFindDialog1->SetDown(false);
-    viewer.HsFindDialog1->SetText("top-split");  // the displayed title of row 0
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox2")), 4);
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox3")), 4);
+    test::Named<FindTextDialog>(viewer, "HsFindDialog1")->SetDown(false);
+    test::Named<FindTextDialog>(viewer, "HsFindDialog1")
+        ->SetText("top-split");  // the displayed title of row 0
     next->click();
-    QCOMPARE(viewer.SelectedRow(viewer.HsListbox2), 0);
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "HsListbox2")), 0);
     next->click();
     QCOMPARE(messages.shown, QStringList{"Text Not Found"});
-    viewer.HsFindDialog1->hide();
+    test::Named<FindTextDialog>(viewer, "HsFindDialog1")->hide();
   }
 
   void geometryIsRestoredAndKeptInFourCharacters() {
@@ -208,7 +214,7 @@ class HSplitViewerTest : public QObject {
     QCOMPARE(viewer.size(), QSize(700, 500));
     QCOMPARE(viewer.SplitterTop(), 250);
     viewer.resize(740, 520);
-    viewer.HsButReturn->click();
+    test::Named<QPushButton>(viewer, "HsButReturn")->click();
     QCOMPARE(state.HWide, std::string("740"));
     QCOMPARE(state.HHt, std::string("520"));
     QCOMPARE(state.HLeft, std::string("30"));

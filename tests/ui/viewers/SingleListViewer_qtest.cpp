@@ -116,7 +116,7 @@ class SingleListViewerTest : public QObject {
     }
     QCOMPARE(viewer.Model->headerData(0, Qt::Horizontal).toString(),
              QString("Ref#  ...Lvl#  Directory/File-Name (Total-Size)  "));
-    QVERIFY(viewer.OFNameL->isHidden());
+    QVERIFY(test::Named<QLabel>(viewer, "OFNameL")->isHidden());
   }
 
   void changeSpanButtonsMoveTheSelectionOrSaySo() {
@@ -128,25 +128,25 @@ class SingleListViewerTest : public QObject {
     QCOMPARE(viewer.SelectedRow(), 0);
     const int down[] = {4, 6, 8, 9};
     for (int row : down) {
-      viewer.LsBitChngDown->click();
+      test::Named<QPushButton>(viewer, "LsBitChngDown")->click();
       QCOMPARE(viewer.SelectedRow(), row);
     }
-    viewer.LsBitChngDown->click();
+    test::Named<QPushButton>(viewer, "LsBitChngDown")->click();
     QCOMPARE(viewer.SelectedRow(), 9);
     QCOMPARE(messages.shown,
              QStringList{"No more \"Change Spans\" found in the downward direction."});
     const int up[] = {8, 6, 5};
     for (int row : up) {
-      viewer.LsBitChngUp->click();
+      test::Named<QPushButton>(viewer, "LsBitChngUp")->click();
       QCOMPARE(viewer.SelectedRow(), row);
     }
-    viewer.LsBitChngUp->click();
+    test::Named<QPushButton>(viewer, "LsBitChngUp")->click();
     QCOMPARE(viewer.SelectedRow(), 5);
     QCOMPARE(messages.shown.last(),
              QString("No more \"Change Spans\" found in the upward direction."));
-    viewer.LsButbottom->click();
+    test::Named<QPushButton>(viewer, "LsButbottom")->click();
     QCOMPARE(viewer.SelectedRow(), 11);
-    viewer.LsButTop->click();
+    test::Named<QPushButton>(viewer, "LsButTop")->click();
     QCOMPARE(viewer.SelectedRow(), 0);
   }
 
@@ -156,7 +156,7 @@ class SingleListViewerTest : public QObject {
     TFrmVSingle viewer(state, nullptr);
     PrepareSingleListReport(state, viewer);
     viewer.show();
-    QCOMPARE(test::HeaderBandFault(*viewer.VlbListBox1, 0), QString());
+    QCOMPARE(test::HeaderBandFault(*test::Named<QTreeView>(viewer, "VlbListBox1"), 0), QString());
   }
 
   void findSearchesWithoutCaseAndWithoutWrap() {
@@ -165,9 +165,9 @@ class SingleListViewerTest : public QObject {
     FillSummary(state);
     TFrmVSingle viewer(state, nullptr);
     PrepareSingleListReport(state, viewer);
-    viewer.VlbListBox1->selectionModel()->clearSelection();
-    viewer.LsButFind->click();
-    FindTextDialog* find = viewer.FindDialog1;
+    test::Named<QTreeView>(viewer, "VlbListBox1")->selectionModel()->clearSelection();
+    test::Named<QPushButton>(viewer, "LsButFind")->click();
+    FindTextDialog* find = test::Named<FindTextDialog>(viewer, "FindDialog1");
     QVERIFY(find->isVisible());
     QVERIFY(find->Down());
     QCOMPARE(test::FindLabelFault(*find), QString());
@@ -185,7 +185,7 @@ class SingleListViewerTest : public QObject {
     find->SetText("ref#");
     next->click();
     QCOMPARE(viewer.SelectedRow(), 3);
-    viewer.LsButTop->click();
+    test::Named<QPushButton>(viewer, "LsButTop")->click();
     next->click();  // upward from row 0 examines nothing
     QCOMPARE(viewer.SelectedRow(), 0);
     QCOMPARE(messages.shown.size(), 2);
@@ -198,14 +198,16 @@ class SingleListViewerTest : public QObject {
     TFrmVSingle viewer(state, nullptr);
     PrepareSingleListReport(state, viewer);
     QCOMPARE(viewer.Model->rowCount(), 0);
-    viewer.LsButTop->click();
-    viewer.LsButbottom->click();
+    test::Named<QPushButton>(viewer, "LsButTop")->click();
+    test::Named<QPushButton>(viewer, "LsButbottom")->click();
     QCOMPARE(viewer.SelectedRow(), -1);
-    viewer.LsButFind->click();
-    viewer.FindDialog1->SetText("x");
-    viewer.FindDialog1->findChild<QPushButton*>("FindNext")->click();
+    test::Named<QPushButton>(viewer, "LsButFind")->click();
+    test::Named<FindTextDialog>(viewer, "FindDialog1")->SetText("x");
+    test::Named<FindTextDialog>(viewer, "FindDialog1")
+        ->findChild<QPushButton*>("FindNext")
+        ->click();
     QCOMPARE(messages.shown, QStringList{"Text Not Found"});
-    viewer.FindDialog1->hide();
+    test::Named<FindTextDialog>(viewer, "FindDialog1")->hide();
   }
 
   void listFontSizeChangesAtOnceAndRowsKeepTheirHeight() {
@@ -214,17 +216,19 @@ class SingleListViewerTest : public QObject {
     TFrmVSingle viewer(state, nullptr);
     PrepareSingleListReport(state, viewer);
     viewer.show();
-    QCOMPARE(viewer.VlbListBox1->font().family(), QString("Courier New"));
-    QCOMPARE(viewer.VlbListBox1->font().styleHint(), QFont::TypeWriter);
+    QCOMPARE(test::Named<QTreeView>(viewer, "VlbListBox1")->font().family(),
+             QString("Courier New"));
+    QCOMPARE(test::Named<QTreeView>(viewer, "VlbListBox1")->font().styleHint(), QFont::TypeWriter);
     QCOMPARE(viewer.ListFontSize(), 8);
-    QCOMPARE(viewer.LsCbLBFontSz->currentText(), QString("10"));
-    QCOMPARE(viewer.CbFontSize->currentText(), QString("10"));
+    QCOMPARE(test::Named<QComboBox>(viewer, "LsCbLBFontSz")->currentText(), QString("10"));
+    QCOMPARE(test::Named<QComboBox>(viewer, "CbFontSize")->currentText(), QString("10"));
     const QModelIndex first = viewer.Model->index(1, 0);
-    QCOMPARE(viewer.VlbListBox1->visualRect(first).height(), 14);
-    viewer.LsCbLBFontSz->setCurrentText("12");
+    QCOMPARE(test::Named<QTreeView>(viewer, "VlbListBox1")->visualRect(first).height(), 14);
+    test::Named<QComboBox>(viewer, "LsCbLBFontSz")->setCurrentText("12");
     QCOMPARE(viewer.ListFontSize(), 12);
-    QCOMPARE(viewer.VlbListBox1->visualRect(first).height(), 14);
-    viewer.CbFontSize->setCurrentText("9");  // print size only: the list keeps its size
+    QCOMPARE(test::Named<QTreeView>(viewer, "VlbListBox1")->visualRect(first).height(), 14);
+    test::Named<QComboBox>(viewer, "CbFontSize")
+        ->setCurrentText("9");  // print size only: the list keeps its size
     QCOMPARE(viewer.ListFontSize(), 12);
     viewer.hide();
   }
@@ -247,9 +251,9 @@ class SingleListViewerTest : public QObject {
       seenSize = viewer->size();
       seenTop = viewer->y();
       seenFont = viewer->ListFontSize();
-      seenPrint = viewer->CbFontSize->currentText();
+      seenPrint = test::Named<QComboBox>(*viewer, "CbFontSize")->currentText();
       viewer->resize(1024, 333);
-      viewer->LsButReturn->click();
+      test::Named<QPushButton>(*viewer, "LsButReturn")->click();
     });
     ShowSingleListReport(state, *viewer);
     QCOMPARE(seenSize, QSize(950, 300));
@@ -277,9 +281,9 @@ class SingleListViewerTest : public QObject {
     test::RecordedMessages messages;
     RunState state;
     TFrmVSingle viewer(state, nullptr);
-    viewer.LsButPrint->click();
-    viewer.LsButColorPrint->click();
-    viewer.LsButSaveAs->click();
+    test::Named<QPushButton>(viewer, "LsButPrint")->click();
+    test::Named<QPushButton>(viewer, "LsButColorPrint")->click();
+    test::Named<QPushButton>(viewer, "LsButSaveAs")->click();
     QCOMPARE(messages.shown.size(), 3);
     for (const QString& text : messages.shown) QVERIFY(text.contains("later version"));
   }

@@ -118,14 +118,15 @@ class SplitViewerTest : public QObject {
              QString(" Kavendrift Compare Program Side-By-Side Report - 01/05/24 13:05"));
     QCOMPARE(viewer.LeftModel->rowCount(), 6);
     QCOMPARE(viewer.RightModel->rowCount(), 6);
-    QCOMPARE(viewer.NDirName->text(), QString("/data/new"));
-    QCOMPARE(viewer.ODirName->text(), QString("/data/old"));
-    QVERIFY(viewer.VsListBox2->header()->isVisible());
+    QCOMPARE(test::Named<QLabel>(viewer, "NDirName")->text(), QString("/data/new"));
+    QCOMPARE(test::Named<QLabel>(viewer, "ODirName")->text(), QString("/data/old"));
+    QVERIFY(test::Named<QTreeView>(viewer, "VsListBox2")->header()->isVisible());
     QCOMPARE(viewer.LeftModel->headerData(0, Qt::Horizontal).toString(),
              QString("Ref#  Codes ...Lvl#  New Directory/File-Name"));
-    QVERIFY(viewer.VsButLegend->isVisible());
-    QVERIFY(viewer.LsLblHaltMessage->isHidden());
-    QCOMPARE(viewer.VsListbox3->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QVERIFY(test::Named<QPushButton>(viewer, "VsButLegend")->isVisible());
+    QVERIFY(test::Named<QLabel>(viewer, "LsLblHaltMessage")->isHidden());
+    QCOMPARE(test::Named<QTreeView>(viewer, "VsListbox3")->verticalScrollBarPolicy(),
+             Qt::ScrollBarAlwaysOff);
     QVERIFY(viewer.width() >= 653);
     // A second showing without a new run keeps what the user did.
     viewer.setWindowTitle("kept");
@@ -142,8 +143,9 @@ class SplitViewerTest : public QObject {
     state.ListBothTreesRun = true;  // a legend flag left from an earlier type 2 run
     TFrmVSplit viewer(state, nullptr);
     viewer.Prepare();
-    QVERIFY(viewer.VsButLegend->isHidden());
-    QCOMPARE(viewer.VsListbox3->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(test::Named<QPushButton>(viewer, "VsButLegend")->isHidden());
+    QCOMPARE(test::Named<QTreeView>(viewer, "VsListbox3")->verticalScrollBarPolicy(),
+             Qt::ScrollBarAlwaysOn);
   }
 
   void anAlignedReportScrollsAsOneATypeSixListingDoesNot() {
@@ -156,11 +158,11 @@ class SplitViewerTest : public QObject {
       viewer.resize(800, 400);
       viewer.show();
       QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-      viewer.SetTopRow(viewer.VsListbox3, 50);
-      QCOMPARE(viewer.TopRow(viewer.VsListbox3), 50);
-      QCOMPARE(viewer.TopRow(viewer.VsListBox2), listing ? 0 : 50);
-      viewer.SetTopRow(viewer.VsListBox2, 120);
-      QCOMPARE(viewer.TopRow(viewer.VsListbox3), listing ? 50 : 120);
+      viewer.SetTopRow(test::Named<QTreeView>(viewer, "VsListbox3"), 50);
+      QCOMPARE(viewer.TopRow(test::Named<QTreeView>(viewer, "VsListbox3")), 50);
+      QCOMPARE(viewer.TopRow(test::Named<QTreeView>(viewer, "VsListBox2")), listing ? 0 : 50);
+      viewer.SetTopRow(test::Named<QTreeView>(viewer, "VsListBox2"), 120);
+      QCOMPARE(viewer.TopRow(test::Named<QTreeView>(viewer, "VsListbox3")), listing ? 50 : 120);
       viewer.hide();
     }
   }
@@ -174,18 +176,19 @@ class SplitViewerTest : public QObject {
     AddRow(state, state.OldTreeLines, NodeHdr, "y");
     TFrmVSplit viewer(state, nullptr);
     viewer.Prepare();
-    viewer.LsButbottom->click();  // only two rows on the right: nothing happens
-    QCOMPARE(viewer.SelectedRow(viewer.VsListBox2), -1);
-    viewer.LsButTop->click();
-    QCOMPARE(viewer.SelectedRow(viewer.VsListBox2), 0);
-    QCOMPARE(viewer.SelectedRow(viewer.VsListbox3), 0);
+    test::Named<QPushButton>(viewer, "LsButbottom")
+        ->click();  // only two rows on the right: nothing happens
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListBox2")), -1);
+    test::Named<QPushButton>(viewer, "LsButTop")->click();
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListBox2")), 0);
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListbox3")), 0);
     AddRow(state, state.OldTreeLines, NodeHdr, "z");
     AddRow(state, state.OldTreeLines, NodeHdr, "zz");
     state.Split.Prepared = false;
     viewer.Prepare();
-    viewer.LsButbottom->click();
-    QCOMPARE(viewer.SelectedRow(viewer.VsListBox2), 2);
-    QCOMPARE(viewer.SelectedRow(viewer.VsListbox3), 3);
+    test::Named<QPushButton>(viewer, "LsButbottom")->click();
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListBox2")), 2);
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListbox3")), 3);
   }
 
   void headerBandsSpanTheLists() {
@@ -194,8 +197,8 @@ class SplitViewerTest : public QObject {
     TFrmVSplit viewer(state, nullptr);
     viewer.resize(1400, 560);
     viewer.show();
-    QCOMPARE(test::HeaderBandFault(*viewer.VsListBox2, 0), QString());
-    QCOMPARE(test::HeaderBandFault(*viewer.VsListbox3, 0), QString());
+    QCOMPARE(test::HeaderBandFault(*test::Named<QTreeView>(viewer, "VsListBox2"), 0), QString());
+    QCOMPARE(test::HeaderBandFault(*test::Named<QTreeView>(viewer, "VsListbox3"), 0), QString());
   }
 
   void findSearchesBothSidesAndSaysWhenNothingIsFound() {
@@ -204,39 +207,44 @@ class SplitViewerTest : public QObject {
     FillAligned(state, 5);
     TFrmVSplit viewer(state, nullptr);
     viewer.Prepare();
-    viewer.LsButFind1->click();
-    QVERIFY(viewer.FindDialog1->isVisible());
-    QVERIFY(viewer.FindDialog1->Down());
-    QCOMPARE(test::FindLabelFault(*viewer.FindDialog1), QString());
-    QCOMPARE(viewer.SelectedRow(viewer.VsListBox2), 0);  // opening selects row 0 in both
-    QCOMPARE(viewer.SelectedRow(viewer.VsListbox3), 0);
-    auto* next = viewer.FindDialog1->findChild<QPushButton*>("FindNext");
-    viewer.FindDialog1->SetText("  FILE4.TXT  ");
+    test::Named<QPushButton>(viewer, "LsButFind1")->click();
+    QVERIFY(test::Named<FindTextDialog>(viewer, "FindDialog1")->isVisible());
+    QVERIFY(test::Named<FindTextDialog>(viewer, "FindDialog1")->Down());
+    QCOMPARE(test::FindLabelFault(*test::Named<FindTextDialog>(viewer, "FindDialog1")), QString());
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListBox2")),
+             0);  // opening selects row 0 in both
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListbox3")), 0);
+    auto* next =
+        test::Named<FindTextDialog>(viewer, "FindDialog1")->findChild<QPushButton*>("FindNext");
+    test::Named<FindTextDialog>(viewer, "FindDialog1")->SetText("  FILE4.TXT  ");
     next->click();
-    QCOMPARE(viewer.SelectedRow(viewer.VsListBox2), 4);
-    QCOMPARE(viewer.SelectedRow(viewer.VsListbox3), 4);
-    viewer.FindDialog1->SetText("on the right");  // only in the right list's row 7
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListBox2")), 4);
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListbox3")), 4);
+    test::Named<FindTextDialog>(viewer, "FindDialog1")
+        ->SetText("on the right");  // only in the right list's row 7
     next->click();
-    QCOMPARE(viewer.SelectedRow(viewer.VsListBox2), 7);
-    QCOMPARE(viewer.SelectedRow(viewer.VsListbox3), 7);
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListBox2")), 7);
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListbox3")), 7);
     next->click();
     QCOMPARE(messages.shown, QStringList{"Text Not Found"});
-    QCOMPARE(viewer.SelectedRow(viewer.VsListBox2), 7);
-    viewer.FindDialog1->SetDown(false);
-    viewer.FindDialog1->SetText("file1.");
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListBox2")), 7);
+    test::Named<FindTextDialog>(viewer, "FindDialog1")->SetDown(false);
+    test::Named<FindTextDialog>(viewer, "FindDialog1")->SetText("file1.");
     next->click();
-    QCOMPARE(viewer.SelectedRow(viewer.VsListBox2), 1);
-    viewer.FindDialog1->hide();
+    QCOMPARE(viewer.SelectedRow(test::Named<QTreeView>(viewer, "VsListBox2")), 1);
+    test::Named<FindTextDialog>(viewer, "FindDialog1")->hide();
 
     RunState empty;
     TFrmVSplit nothing(empty, nullptr);
     nothing.Prepare();
-    nothing.LsButFind1->click();
-    nothing.FindDialog1->SetText("x");
-    nothing.FindDialog1->findChild<QPushButton*>("FindNext")->click();
+    test::Named<QPushButton>(nothing, "LsButFind1")->click();
+    test::Named<FindTextDialog>(nothing, "FindDialog1")->SetText("x");
+    test::Named<FindTextDialog>(nothing, "FindDialog1")
+        ->findChild<QPushButton*>("FindNext")
+        ->click();
     QCOMPARE(messages.shown.size(), 2);
     QCOMPARE(messages.shown.last(), QString("Text Not Found"));
-    nothing.FindDialog1->hide();
+    test::Named<FindTextDialog>(nothing, "FindDialog1")->hide();
   }
 
   void fontSizeBoxesSetTheListsAndTheStoredSizes() {
@@ -246,20 +254,21 @@ class SplitViewerTest : public QObject {
     state.SpDFontSz = "11";
     TFrmVSplit viewer(state, nullptr);
     viewer.show();
-    QCOMPARE(viewer.CbFontSize->currentText(), QString("9"));
-    QCOMPARE(viewer.LsCbLBFontSz->currentText(), QString("11"));
-    QCOMPARE(viewer.VsListBox2->font().pointSize(), 8);  // the lists keep their font
-    QCOMPARE(viewer.VsListBox2->font().family(), QString("Courier New"));
+    QCOMPARE(test::Named<QComboBox>(viewer, "CbFontSize")->currentText(), QString("9"));
+    QCOMPARE(test::Named<QComboBox>(viewer, "LsCbLBFontSz")->currentText(), QString("11"));
+    QCOMPARE(test::Named<QTreeView>(viewer, "VsListBox2")->font().pointSize(),
+             8);  // the lists keep their font
+    QCOMPARE(test::Named<QTreeView>(viewer, "VsListBox2")->font().family(), QString("Courier New"));
     const QModelIndex first = viewer.LeftModel->index(1, 0);
-    QCOMPARE(viewer.VsListBox2->visualRect(first).height(), 14);
-    viewer.LsCbLBFontSz->setCurrentText("12");
-    QCOMPARE(viewer.VsListBox2->font().pointSize(), 12);
-    QCOMPARE(viewer.VsListbox3->font().pointSize(), 12);
-    QCOMPARE(viewer.VsListBox2->visualRect(first).height(), 14);
+    QCOMPARE(test::Named<QTreeView>(viewer, "VsListBox2")->visualRect(first).height(), 14);
+    test::Named<QComboBox>(viewer, "LsCbLBFontSz")->setCurrentText("12");
+    QCOMPARE(test::Named<QTreeView>(viewer, "VsListBox2")->font().pointSize(), 12);
+    QCOMPARE(test::Named<QTreeView>(viewer, "VsListbox3")->font().pointSize(), 12);
+    QCOMPARE(test::Named<QTreeView>(viewer, "VsListBox2")->visualRect(first).height(), 14);
     QCOMPARE(state.SpDFontSz, std::string("11"));  // the box alone does not store
-    QTest::mouseClick(viewer.LsLblVLFSz, Qt::LeftButton);
+    QTest::mouseClick(test::Named<ClickableLabel>(viewer, "LsLblVLFSz"), Qt::LeftButton);
     QCOMPARE(state.SpDFontSz, std::string("12"));
-    viewer.CbFontSize->setCurrentText("10");
+    test::Named<QComboBox>(viewer, "CbFontSize")->setCurrentText("10");
     QCOMPARE(state.SpPFontSz, std::string("10"));  // stored at once
     viewer.hide();
   }
@@ -276,7 +285,7 @@ class SplitViewerTest : public QObject {
     QCOMPARE(viewer.height(), 300);
     QCOMPARE(viewer.width(), 653);
     viewer.resize(1024, 333);
-    viewer.LsButReturn->click();
+    test::Named<QPushButton>(viewer, "LsButReturn")->click();
     QCOMPARE(viewer.result(), int(QDialog::Accepted));
     QCOMPARE(state.VLSpHt, std::string("333"));
     QCOMPARE(state.VLSpWide, std::string("102"));
@@ -298,7 +307,7 @@ class SplitViewerTest : public QObject {
     TFrmVSplit viewer(state, nullptr);
     new TFrmChgFlag(&viewer);
     viewer.show();
-    viewer.VsButLegend->click();
+    test::Named<QPushButton>(viewer, "VsButLegend")->click();
     TFrmChgFlag* legend = ChangeFlagLegendWindow();
     QVERIFY(legend != nullptr);
     QVERIFY(legend->isVisible());
@@ -314,17 +323,17 @@ class SplitViewerTest : public QObject {
     FillAligned(state, 4);
     TFrmVSplit viewer(state, nullptr);
     viewer.show();
-    viewer.LsCbLBFontSz->setCurrentText("11");
+    test::Named<QComboBox>(viewer, "LsCbLBFontSz")->setCurrentText("11");
     QString caption;
     int topFont = 0;
     bool underneathVisible = false;
     test::ModalWatcher<TFrmVSplit2> watcher([&](TFrmVSplit2* stacked) {
       caption = stacked->windowTitle();
-      topFont = stacked->HsListbox2->font().pointSize();
+      topFont = test::Named<QTreeView>(*stacked, "HsListbox2")->font().pointSize();
       underneathVisible = viewer.isVisible();
-      stacked->HsButReturn->click();
+      test::Named<QPushButton>(*stacked, "HsButReturn")->click();
     });
-    viewer.VsBtnHortChg->click();
+    test::Named<QPushButton>(viewer, "VsBtnHortChg")->click();
     QCOMPARE(watcher.opened, 1);
     QCOMPARE(caption,
              QString(" Kavendrift Compare Program Horizontal Split Report - 01/05/24 13:05"));
@@ -336,7 +345,7 @@ class SplitViewerTest : public QObject {
     RunState empty;  // nothing to show: the button does nothing
     TFrmVSplit none(empty, nullptr);
     none.Prepare();
-    none.VsBtnHortChg->click();
+    test::Named<QPushButton>(none, "VsBtnHortChg")->click();
     QCOMPARE(watcher.opened, 1);
   }
 
@@ -344,9 +353,9 @@ class SplitViewerTest : public QObject {
     test::RecordedMessages messages;
     RunState state;
     TFrmVSplit viewer(state, nullptr);
-    viewer.LsButPrint->click();
-    viewer.LsButColorPrint->click();
-    viewer.LsButSaveAs->click();
+    test::Named<QPushButton>(viewer, "LsButPrint")->click();
+    test::Named<QPushButton>(viewer, "LsButColorPrint")->click();
+    test::Named<QPushButton>(viewer, "LsButSaveAs")->click();
     QCOMPARE(messages.shown.size(), 3);
     for (const QString& text : messages.shown) QVERIFY(text.contains("later version"));
   }

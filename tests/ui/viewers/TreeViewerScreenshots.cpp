@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "TreeViewerSupport.h"
+#include "UiTestSupport.h"
 #include "ui/viewers/GraphTreeModel.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/TFrmGraph.h"
@@ -77,7 +78,7 @@ int main(int argc, char** argv) {
       "Kavendrift Combined Directory and File Tree View: Kavendrift V3.0d - (08/01/2001)");
   graph.resize(980, 720);
   graph.show();
-  graph.GrTreeView->expandAll();
+  test::Named<QTreeView>(graph, "GrTreeView")->expandAll();
   graph.ShowDirectoryFiles(Titled(*graph.TreeModel, "src"));
   Save(graph, folder, "graph_viewer");
   graph.hide();
@@ -87,14 +88,15 @@ int main(int argc, char** argv) {
   TFrmVSplit aligned(sideBySide.state, nullptr);
   aligned.resize(1100, 640);
   aligned.show();
-  aligned.LsLblInsLabel->show();
-  aligned.LsLblDelLabel->show();
+  test::Named<QLabel>(aligned, "LsLblInsLabel")->show();
+  test::Named<QLabel>(aligned, "LsLblDelLabel")->show();
   Save(aligned, folder, "vsplit_type2");
   ShowChangeFlagLegend(&aligned);
   Save(*ChangeFlagLegendWindow(), folder, "legend");
   ChangeFlagLegendWindow()->hide();
   TFrmVSplit2 stacked(sideBySide.state, nullptr);
-  stacked.Prepare(aligned.VsListBox2->font(), aligned.VsListbox3->font());
+  stacked.Prepare(test::Named<QTreeView>(aligned, "VsListBox2")->font(),
+                  test::Named<QTreeView>(aligned, "VsListbox3")->font());
   stacked.resize(900, 640);
   stacked.show();
   Save(stacked, folder, "hsplit_type2");
@@ -106,8 +108,9 @@ int main(int argc, char** argv) {
   large.resize(620, 640);
   large.show();
   QApplication::processEvents();
-  large.HsListbox3->horizontalScrollBar()->setValue(
-      large.HsListbox3->horizontalScrollBar()->maximum());
+  test::Named<QTreeView>(large, "HsListbox3")
+      ->horizontalScrollBar()
+      ->setValue(test::Named<QTreeView>(large, "HsListbox3")->horizontalScrollBar()->maximum());
   Save(large, folder, "hsplit_font12_scrolled");
   large.hide();
   aligned.hide();
