@@ -43,9 +43,6 @@ class TFrmMain : public QWidget, public Host {
 
   RunState& State() { return state_; }
   const ViewerWindows& Windows() const { return windows_; }
-  const MainPanelControls& MainPanel() const { return mn_; }
-  const PreferencesControls& PreferencesPage() const { return pr_; }
-  const InfoPagesControls& InfoPages() const { return info_; }
   QTabWidget* Notebook() const { return notebook_; }
   bool HintsShown() const { return hints_.HintsShown(); }
   int CurrentPage() const { return currentPage_; }

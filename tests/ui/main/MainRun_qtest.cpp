@@ -92,13 +92,13 @@ class MainRunTest : public QObject {
     frm_ = std::make_unique<TFrmMain>(std::move(setup));
     viewer_ = frm_->Windows().VSingle;
     frm_->show();
-    const MainPanelControls& mn = frm_->MainPanel();
-    SetComboText(mn.MnCbNewDirNm, tree_->Path(newDir));
-    SetComboText(mn.MnCbOldDirNm, tree_->Path(oldDir));
-    SetComboText(mn.MnCbCompareType, std::string(CompareTypeItems[type - 1]));
+    SetComboText(test::Named<DirComboBox>(*frm_, "MnCbNewDirNm"), tree_->Path(newDir));
+    SetComboText(test::Named<DirComboBox>(*frm_, "MnCbOldDirNm"), tree_->Path(oldDir));
+    SetComboText(test::Named<QComboBox>(*frm_, "MnCbCompareType"),
+                 std::string(CompareTypeItems[type - 1]));
   }
 
-  QString Status() const { return frm_->MainPanel().MnCurrStatus->text(); }
+  QString Status() const { return test::Named<QLabel>(*frm_, "MnCurrStatus")->text(); }
 
  private slots:
   void init() {
@@ -121,7 +121,7 @@ class MainRunTest : public QObject {
     Open(1);
     ViewerVisit visit;
     auto closer = std::make_unique<ViewerCloser>(viewer_, visit);
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     closer.reset();
 
     QCOMPARE(messages.shown, QStringList());
@@ -139,17 +139,18 @@ class MainRunTest : public QObject {
     QCOMPARE(visit.newDir, Q(tree_->Path("new")));
     QCOMPARE(visit.oldDir, Q(tree_->Path("old")));
     QCOMPARE(Status(), QString("INFORM01: The processed files have differences            ."));
-    const MainPanelControls& mn = frm_->MainPanel();
-    QVERIFY(mn.MnBtnRshow->isEnabled());
-    QVERIFY(mn.MnBtnStart->isEnabled());
-    QVERIFY(mn.MnButExit->isEnabled());
-    QVERIFY(mn.MnButStop->isHidden());
-    QVERIFY(mn.MnProgressBar->isHidden());
-    QVERIFY(mn.MnImage1->isHidden() && mn.MnImage2->isHidden());
+    QVERIFY(test::Named<QPushButton>(*frm_, "MnBtnRshow")->isEnabled());
+    QVERIFY(test::Named<QPushButton>(*frm_, "MnBtnStart")->isEnabled());
+    QVERIFY(test::Named<QPushButton>(*frm_, "MnButExit")->isEnabled());
+    QVERIFY(test::Named<QPushButton>(*frm_, "MnButStop")->isHidden());
+    QVERIFY(test::Named<QProgressBar>(*frm_, "MnProgressBar")->isHidden());
+    QVERIFY(test::Named<QLabel>(*frm_, "MnImage1")->isHidden() &&
+            test::Named<QLabel>(*frm_, "MnImage2")->isHidden());
     QVERIFY(test::Named<QLabel>(*viewer_, "LsLblInsLabel")
                 ->isHidden());  // hidden again after the compare
     // Both validated texts were remembered in the histories, as typed.
-    QCOMPARE(ComboItems(mn.MnCbOldDirNm).front(), tree_->Path("old"));
+    QCOMPARE(ComboItems(test::Named<DirComboBox>(*frm_, "MnCbOldDirNm")).front(),
+             tree_->Path("old"));
     // The viewer's geometry came back into the run state.
     QVERIFY(!frm_->State().VLWide.empty());
     QCOMPARE(frm_->State().SDFontSz, std::string("10"));
@@ -157,7 +158,7 @@ class MainRunTest : public QObject {
     // Re-Show opens the same report again, now without the legend.
     ViewerVisit again;
     ViewerCloser closer2(viewer_, again);
-    mn.MnBtnRshow->click();
+    test::Named<QPushButton>(*frm_, "MnBtnRshow")->click();
     QCOMPARE(again.opened, 1);
     QCOMPARE(again.rows, visit.rows);
     QVERIFY(!again.legendShown);
@@ -174,7 +175,7 @@ class MainRunTest : public QObject {
     state.VLWide = "700";
     ViewerVisit visit;
     ViewerCloser closer(viewer_, visit);
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QCOMPARE(visit.opened, 1);
     QVERIFY2(visit.screenArea.contains(visit.frame),
              qPrintable(QString("viewer at %1,%2").arg(visit.frame.x()).arg(visit.frame.y())));
@@ -183,21 +184,21 @@ class MainRunTest : public QObject {
   void bypassBuildsTheReportWithoutAViewer() {
     test::RecordedMessages messages;
     Open(1);
-    frm_->MainPanel().MnCkViewResults->setChecked(true);
+    test::Named<QCheckBox>(*frm_, "MnCkViewResults")->setChecked(true);
     ViewerVisit visit;
     ViewerCloser closer(viewer_, visit);
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QCOMPARE(visit.opened, 0);
     QVERIFY(!frm_->State().ReportLines.empty());
-    QVERIFY(frm_->MainPanel().MnBtnRshow->isEnabled());
+    QVERIFY(test::Named<QPushButton>(*frm_, "MnBtnRshow")->isEnabled());
   }
 
   void validationMessagesGoThroughTheHook() {
     test::RecordedMessages messages;
     Open(1, "missing");
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QCOMPARE(messages.shown, QStringList{"Invalid New Input File Directory Name specified."});
-    QVERIFY(!frm_->MainPanel().MnBtnRshow->isEnabled());
+    QVERIFY(!test::Named<QPushButton>(*frm_, "MnBtnRshow")->isEnabled());
   }
 
   void haltDuringALongRunStopsItAndOpensNoViewer() {
@@ -212,18 +213,18 @@ class MainRunTest : public QObject {
     bool haltWasVisible = false;
     // The first events let through during the run press Halt, as a user would.
     QTimer::singleShot(0, frm_.get(), [&] {
-      QPushButton* halt = frm_->MainPanel().MnButStop;
+      QPushButton* halt = test::Named<QPushButton>(*frm_, "MnButStop");
       haltWasVisible = halt->isVisible() && halt->isEnabled();
       halt->click();
     });
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QVERIFY(haltWasVisible);
     QVERIFY(frm_->State().HaltRequested);
     QCOMPARE(visit.opened, 0);
     QCOMPARE(Status(),
              QString("Operation terminated at user request. End results may not be valid."));
-    QVERIFY(!frm_->MainPanel().MnBtnRshow->isEnabled());
-    QVERIFY(frm_->MainPanel().MnButStop->isHidden());
+    QVERIFY(!test::Named<QPushButton>(*frm_, "MnBtnRshow")->isEnabled());
+    QVERIFY(test::Named<QPushButton>(*frm_, "MnButStop")->isHidden());
   }
 
   void startCannotReenterFromInsideARun() {
@@ -232,15 +233,15 @@ class MainRunTest : public QObject {
     test::RecordedMessages messages;
     Open(1);
     frm_->findChild<QCheckBox*>("PrCkVeqf")->setChecked(true);
-    frm_->MainPanel().MnCkViewResults->setChecked(true);
+    test::Named<QCheckBox>(*frm_, "MnCkViewResults")->setChecked(true);
     bool outerStillBusy = false;
     bool startDisabled = false;
     QTimer::singleShot(0, frm_.get(), [&] {
-      startDisabled = !frm_->MainPanel().MnBtnStart->isEnabled();
+      startDisabled = !test::Named<QPushButton>(*frm_, "MnBtnStart")->isEnabled();
       frm_->MnBtnStartClick();  // a second Start while the first runs does nothing
       outerStillBusy = frm_->State().RunBusy;
     });
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QVERIFY(startDisabled);
     QVERIFY(outerStillBusy);
     QVERIFY(!frm_->State().RunBusy);
@@ -255,7 +256,7 @@ class MainRunTest : public QObject {
     frm_->findChild<QCheckBox*>("PrCkVeqf")->setChecked(true);
     bool refused = false;
     QTimer::singleShot(0, frm_.get(), [&] { refused = !frm_->close(); });
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QVERIFY(refused);
     QVERIFY(frm_->State().HaltRequested);
     QVERIFY(!frm_->isVisible());  // closed once the run had stopped
@@ -265,32 +266,33 @@ class MainRunTest : public QObject {
   void selectionTypesSayTheirWindowIsMissingAndKeepTheReport() {
     test::RecordedMessages messages;
     Open(1);
-    frm_->MainPanel().MnCkViewResults->setChecked(true);
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QCheckBox>(*frm_, "MnCkViewResults")->setChecked(true);
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     const StringList report = frm_->State().ReportLines;
     const QString status = Status();
     for (int type : {3, 4}) {
-      SetComboText(frm_->MainPanel().MnCbCompareType, std::string(CompareTypeItems[type - 1]));
-      frm_->MainPanel().MnBtnStart->click();
+      SetComboText(test::Named<QComboBox>(*frm_, "MnCbCompareType"),
+                   std::string(CompareTypeItems[type - 1]));
+      test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
       QCOMPARE(messages.shown.size(), type - 2);
       QVERIFY(messages.shown.back().contains(QString("Compare Type %1").arg(type)));
       QVERIFY(messages.shown.back().contains("not available"));
       QCOMPARE(frm_->State().ReportLines, report);
       QCOMPARE(Status(), status);
-      QVERIFY(frm_->MainPanel().MnBtnRshow->isEnabled());
+      QVERIFY(test::Named<QPushButton>(*frm_, "MnBtnRshow")->isEnabled());
     }
   }
 
   void typeTwoWithBypassBuildsTheCombinedReportAndOpensNoViewer() {
     test::RecordedMessages messages;
     Open(2);
-    frm_->MainPanel().MnCkViewResults->setChecked(true);
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QCheckBox>(*frm_, "MnCkViewResults")->setChecked(true);
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QCOMPARE(messages.shown, QStringList());
     QCOMPARE(Status(), QString(" Operation completed normally. Reshow and display of processing "
                                "results provided."));
     QVERIFY(!frm_->State().CombinedReport.empty());
-    QVERIFY(frm_->MainPanel().MnBtnRshow->isEnabled());
+    QVERIFY(test::Named<QPushButton>(*frm_, "MnBtnRshow")->isEnabled());
   }
 
   void anIncompleteRunNamesWhatItCouldNotReadAndSaysSo() {
@@ -300,8 +302,8 @@ class MainRunTest : public QObject {
     FaultyFileSystem faulty(RealFileSystem());
     faulty.FailList(tree_->Path("new/sub"));
     Open(2, "new", "old", &faulty);
-    frm_->MainPanel().MnCkViewResults->setChecked(true);
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QCheckBox>(*frm_, "MnCkViewResults")->setChecked(true);
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QCOMPARE(messages.shown,
              QStringList{Q("The results are incomplete. These could not be read:\n" +
                            tree_->Path("new/sub") + ": Input/output error")});
@@ -314,12 +316,12 @@ class MainRunTest : public QObject {
     FaultyFileSystem faulty(RealFileSystem());
     faulty.FailList(tree_->Path("new/sub"));
     Open(5, "new", "ignored", &faulty);
-    SetComboText(frm_->MainPanel().MnCbOldDirNm, "");
+    SetComboText(test::Named<DirComboBox>(*frm_, "MnCbOldDirNm"), "");
     ViewerVisit visit;
     int openedAtMessage = -1;
     messages.onMessage = [&](const QString&) { openedAtMessage = visit.opened; };
     ViewerCloser closer(viewer_, visit);
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QCOMPARE(messages.shown.size(), 1);
     QCOMPARE(openedAtMessage, 0);
     QCOMPARE(visit.opened, 1);
@@ -328,10 +330,10 @@ class MainRunTest : public QObject {
   void typeFiveListsTheNewTreeInTheViewer() {
     test::RecordedMessages messages;
     Open(5, "new", "ignored");
-    SetComboText(frm_->MainPanel().MnCbOldDirNm, "");
+    SetComboText(test::Named<DirComboBox>(*frm_, "MnCbOldDirNm"), "");
     ViewerVisit visit;
     ViewerCloser closer(viewer_, visit);
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QCOMPARE(messages.shown, QStringList());
     QCOMPARE(visit.opened, 1);
     QCOMPARE(visit.header, QString("Ref#  ...Lvl#  Directory/File-Name (Total-Size)  "));

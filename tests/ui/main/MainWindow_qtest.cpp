@@ -81,23 +81,26 @@ class MainWindowTest : public QObject {
     const char* tabs[] = {"Main Panel", "Directory Select", "Preferences", "About", "Overview"};
     for (int i = 0; i < 5; ++i) QCOMPARE(book->tabText(i), QString(tabs[i]));
     QCOMPARE(frm.CurrentPage(), 0);
-    const MainPanelControls& mn = frm.MainPanel();
-    QCOMPARE(mn.MnCurrStatus->text(),
+    QCOMPARE(test::Named<QLabel>(frm, "MnCurrStatus")->text(),
              QString(" Waiting for information to be set, verified, and complete."));
-    QCOMPARE(mn.MnVerNum->text(), QString("Kavendrift V3.0d - (08/01/2001)"));
-    QCOMPARE(frm.InfoPages().AbLblVersion->text(), QString(":   Kavendrift V3.0d - (08/01/2001)"));
-    QCOMPARE(mn.MnCbCompareType->currentText(),
+    QCOMPARE(test::Named<QLabel>(frm, "MnVerNum")->text(),
+             QString("Kavendrift V3.0d - (08/01/2001)"));
+    QCOMPARE(test::Named<QLabel>(frm, "AbLblVersion")->text(),
+             QString(":   Kavendrift V3.0d - (08/01/2001)"));
+    QCOMPARE(test::Named<QComboBox>(frm, "MnCbCompareType")->currentText(),
              QString("1. Compare All Like-Name Files - Current New/Old Dirs"));
-    QCOMPARE(mn.MnCbCompareType->count(), 6);
-    QCOMPARE(mn.MnlblOptsUsed->text(), QString("None"));
-    QCOMPARE(mn.mnMemDirect->toPlainText(),
+    QCOMPARE(test::Named<QComboBox>(frm, "MnCbCompareType")->count(), 6);
+    QCOMPARE(test::Named<QLabel>(frm, "MnlblOptsUsed")->text(), QString("None"));
+    QCOMPARE(test::Named<QPlainTextEdit>(frm, "mnMemDirect")->toPlainText(),
              QString("1. Specify Input Directories \n2. Set Compare/List Type Entry \n"
                      "3. Press Start Button"));
-    QVERIFY(!mn.MnBtnRshow->isEnabled());
-    for (QWidget* hidden :
-         {static_cast<QWidget*>(mn.MnButStop), static_cast<QWidget*>(mn.MnProgressBar),
-          static_cast<QWidget*>(mn.MnTitleProgBar), static_cast<QWidget*>(mn.MnImage1),
-          static_cast<QWidget*>(mn.MnImage2), static_cast<QWidget*>(mn.MnTitlePosPCent)}) {
+    QVERIFY(!test::Named<QPushButton>(frm, "MnBtnRshow")->isEnabled());
+    for (QWidget* hidden : {static_cast<QWidget*>(test::Named<QPushButton>(frm, "MnButStop")),
+                            static_cast<QWidget*>(test::Named<QProgressBar>(frm, "MnProgressBar")),
+                            static_cast<QWidget*>(test::Named<QLabel>(frm, "MnTitleProgBar")),
+                            static_cast<QWidget*>(test::Named<QLabel>(frm, "MnImage1")),
+                            static_cast<QWidget*>(test::Named<QLabel>(frm, "MnImage2")),
+                            static_cast<QWidget*>(test::Named<QLabel>(frm, "MnTitlePosPCent"))}) {
       QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
     }
     QCOMPARE(frm.State().StartStamp, std::string("01/05/24 13:05"));
@@ -147,8 +150,8 @@ class MainWindowTest : public QObject {
              QString("Used as new directory or file in comparison"));
     QCOMPARE(frm.findChild<QWidget*>("MnImage2")->toolTip(),
              QString("Running man shows program in progressing"));
-    QVERIFY(frm.InfoPages().OvMemo1->toPlainText().contains("Lsbs"));
-    QVERIFY(frm.InfoPages().OvMemo1->isReadOnly());
+    QVERIFY(test::Named<QPlainTextEdit>(frm, "OvMemo1")->toPlainText().contains("Lsbs"));
+    QVERIFY(test::Named<QPlainTextEdit>(frm, "OvMemo1")->isReadOnly());
   }
 
   void settingsFileIsAppliedAndArgumentsWin() {
@@ -161,17 +164,18 @@ class MainWindowTest : public QObject {
                                "\nCompareType=6. List All Sub Levels Dir/Files - New/Old Dir Tree\n"
                                "ViewResults=1\nTurnOffHint=1\nOptsUsed=lsbs Veqf\nVLWide=640\n");
     TFrmMain frm(Setup({"/given/new"}));
-    const MainPanelControls& mn = frm.MainPanel();
     QCOMPARE(frm.pos(), QPoint(50, 40));
-    QCOMPARE(Text(mn.MnCbNewDirNm), QString("/given/new"));
-    QCOMPARE(Text(mn.MnCbOldDirNm), Q(t.Path("Old")));
-    QCOMPARE(mn.MnCbNewDirNm->itemText(mn.MnCbNewDirNm->count() - 1), Q(t.Path("h1")));
-    QCOMPARE(Text(mn.MnCbCompareType),
+    QCOMPARE(Text(test::Named<DirComboBox>(frm, "MnCbNewDirNm")), QString("/given/new"));
+    QCOMPARE(Text(test::Named<DirComboBox>(frm, "MnCbOldDirNm")), Q(t.Path("Old")));
+    QCOMPARE(test::Named<DirComboBox>(frm, "MnCbNewDirNm")
+                 ->itemText(test::Named<DirComboBox>(frm, "MnCbNewDirNm")->count() - 1),
+             Q(t.Path("h1")));
+    QCOMPARE(Text(test::Named<QComboBox>(frm, "MnCbCompareType")),
              QString("6. List All Sub Levels Dir/Files - New/Old Dir Tree"));
-    QVERIFY(mn.MnCkViewResults->isChecked());
-    QVERIFY(mn.MnCkTurnOffHint->isChecked());
+    QVERIFY(test::Named<QCheckBox>(frm, "MnCkViewResults")->isChecked());
+    QVERIFY(test::Named<QCheckBox>(frm, "MnCkTurnOffHint")->isChecked());
     QVERIFY(!frm.HintsShown());
-    QCOMPARE(mn.MnlblOptsUsed->text(), QString("Lsbs Veqf"));
+    QCOMPARE(test::Named<QLabel>(frm, "MnlblOptsUsed")->text(), QString("Lsbs Veqf"));
     QVERIFY(frm.findChild<QCheckBox*>("PrCkListStyle")->isChecked());
     QVERIFY(frm.findChild<QCheckBox*>("PrCkVeqf")->isChecked());
     QVERIFY(!frm.findChild<QCheckBox*>("PrCkChgO")->isChecked());
@@ -191,7 +195,7 @@ class MainWindowTest : public QObject {
       const QRect area = frm.screen()->availableGeometry();
       QVERIFY2(area.contains(frm.frameGeometry()), top);
       // A number beyond 32 bits is still a position: the lines after it are read.
-      QCOMPARE(Text(frm.MainPanel().MnCbNewDirNm), Q(tree_->Path("New")));
+      QCOMPARE(Text(test::Named<DirComboBox>(frm, "MnCbNewDirNm")), Q(tree_->Path("New")));
     }
   }
 
@@ -201,17 +205,17 @@ class MainWindowTest : public QObject {
     auto* chgo = frm.findChild<QCheckBox*>("PrCkChgO");
     frm.SelectPage(2);
     veqf->setChecked(true);
-    frm.PreferencesPage().PrButReturn->click();
-    QCOMPARE(frm.MainPanel().MnlblOptsUsed->text(), QString("Veqf"));
+    test::Named<QPushButton>(frm, "PrButReturn")->click();
+    QCOMPARE(test::Named<QLabel>(frm, "MnlblOptsUsed")->text(), QString("Veqf"));
 
     frm.SelectPage(2);
     veqf->setChecked(false);
     chgo->setChecked(true);
-    frm.PreferencesPage().PrButCancel->click();
+    test::Named<QPushButton>(frm, "PrButCancel")->click();
     QCOMPARE(frm.CurrentPage(), 0);
     QVERIFY(veqf->isChecked());
     QVERIFY(!chgo->isChecked());
-    QCOMPARE(frm.MainPanel().MnlblOptsUsed->text(), QString("Veqf"));
+    QCOMPARE(test::Named<QLabel>(frm, "MnlblOptsUsed")->text(), QString("Veqf"));
   }
 
   void preferencesReturnAndLeavingKeepTheChanges() {
@@ -219,14 +223,14 @@ class MainWindowTest : public QObject {
     frm.SelectPage(2);
     frm.findChild<QCheckBox*>("PrCkListStyle")->setChecked(true);
     frm.findChild<QCheckBox*>("PrCkChgO")->setChecked(true);
-    frm.PreferencesPage().PrButReturn->click();
+    test::Named<QPushButton>(frm, "PrButReturn")->click();
     QCOMPARE(frm.CurrentPage(), 0);
-    QCOMPARE(frm.MainPanel().MnlblOptsUsed->text(), QString("Chgo Lsbs"));
+    QCOMPARE(test::Named<QLabel>(frm, "MnlblOptsUsed")->text(), QString("Chgo Lsbs"));
 
     frm.SelectPage(2);
     frm.findChild<QCheckBox*>("PrCkItdt")->setChecked(true);
     frm.SelectPage(3);  // About
-    QCOMPARE(frm.MainPanel().MnlblOptsUsed->text(), QString("Chgo Itdt Lsbs"));
+    QCOMPARE(test::Named<QLabel>(frm, "MnlblOptsUsed")->text(), QString("Chgo Itdt Lsbs"));
   }
 
   void resetUnchecksButTheTextWaitsForLeaving() {
@@ -234,14 +238,16 @@ class MainWindowTest : public QObject {
     frm.SelectPage(2);
     frm.findChild<QCheckBox*>("PrCkGmsg")->setChecked(true);
     frm.SelectPage(0);
-    QCOMPARE(frm.MainPanel().MnlblOptsUsed->text(), QString("Gmsg"));
+    QCOMPARE(test::Named<QLabel>(frm, "MnlblOptsUsed")->text(), QString("Gmsg"));
     frm.SelectPage(2);
-    frm.PreferencesPage().PrButReset->click();
+    test::Named<QPushButton>(frm, "PrButReset")->click();
     QCOMPARE(frm.CurrentPage(), 2);
-    for (QCheckBox* box : frm.PreferencesPage().Boxes) QVERIFY(!box->isChecked());
-    QCOMPARE(frm.MainPanel().MnlblOptsUsed->text(), QString("Gmsg"));
+    for (const PreferenceBox& box : PreferencePanel) {
+      QVERIFY(!test::Named<QCheckBox>(frm, std::string(box.Name).c_str())->isChecked());
+    }
+    QCOMPARE(test::Named<QLabel>(frm, "MnlblOptsUsed")->text(), QString("Gmsg"));
     frm.SelectPage(4);
-    QCOMPARE(frm.MainPanel().MnlblOptsUsed->text(), QString("None"));
+    QCOMPARE(test::Named<QLabel>(frm, "MnlblOptsUsed")->text(), QString("None"));
   }
 
   void closingFromOtherPagesReturnsToTheMainPanel() {
@@ -255,10 +261,10 @@ class MainWindowTest : public QObject {
     }
     QVERIFY(SettingsLines().empty());  // nothing written by a turned-back close
     frm.SelectPage(4);
-    frm.InfoPages().OvBitReturn->click();
+    test::Named<QPushButton>(frm, "OvBitReturn")->click();
     QCOMPARE(frm.CurrentPage(), 0);
     frm.SelectPage(1);
-    frm.InfoPages().DsButReturn->click();
+    test::Named<QPushButton>(frm, "DsButReturn")->click();
     QCOMPARE(frm.CurrentPage(), 0);
   }
 
@@ -270,11 +276,11 @@ class MainWindowTest : public QObject {
       TFrmMain frm(Setup());
       frm.show();
       frm.move(120, 80);
-      const MainPanelControls& mn = frm.MainPanel();
-      SetComboText(mn.MnCbNewDirNm, t.Path("b"));  // both go to the history as they are typed
-      SetComboText(mn.MnCbNewDirNm, t.Path("a"));
-      SetComboText(mn.MnCbOldDirNm, "/typed/old");
-      mn.MnCkViewResults->setChecked(true);
+      SetComboText(test::Named<DirComboBox>(frm, "MnCbNewDirNm"),
+                   t.Path("b"));  // both go to the history as they are typed
+      SetComboText(test::Named<DirComboBox>(frm, "MnCbNewDirNm"), t.Path("a"));
+      SetComboText(test::Named<DirComboBox>(frm, "MnCbOldDirNm"), "/typed/old");
+      test::Named<QCheckBox>(frm, "MnCkViewResults")->setChecked(true);
       frm.SelectPage(2);
       frm.findChild<QCheckBox*>("PrCkSpnm")->setChecked(true);
       frm.SelectPage(0);
@@ -290,15 +296,15 @@ class MainWindowTest : public QObject {
     QCOMPARE(lines[4], std::string("OldDirNm=/typed/old"));
 
     TFrmMain again(Setup());
-    const MainPanelControls& mn = again.MainPanel();
     QCOMPARE(again.pos(), QPoint(120, 80));
-    QCOMPARE(Text(mn.MnCbNewDirNm), Q(t.Path("a")));
-    QCOMPARE(Text(mn.MnCbOldDirNm), QString("/typed/old"));
-    QVERIFY(mn.MnCkViewResults->isChecked());
+    QCOMPARE(Text(test::Named<DirComboBox>(again, "MnCbNewDirNm")), Q(t.Path("a")));
+    QCOMPARE(Text(test::Named<DirComboBox>(again, "MnCbOldDirNm")), QString("/typed/old"));
+    QVERIFY(test::Named<QCheckBox>(again, "MnCkViewResults")->isChecked());
     QVERIFY(again.findChild<QCheckBox*>("PrCkSpnm")->isChecked());
-    QCOMPARE(mn.MnlblOptsUsed->text(), QString("Spnm"));
+    QCOMPARE(test::Named<QLabel>(again, "MnlblOptsUsed")->text(), QString("Spnm"));
     QCOMPARE(again.State().VLWide, std::string("102"));
-    QCOMPARE(ComboItems(mn.MnCbNewDirNm), (StringList{t.Path("a"), t.Path("b")}));
+    QCOMPARE(ComboItems(test::Named<DirComboBox>(again, "MnCbNewDirNm")),
+             (StringList{t.Path("a"), t.Path("b")}));
   }
 
   void namesThatAreNotUtf8KeepTheirBytes() {
@@ -318,18 +324,21 @@ class MainWindowTest : public QObject {
       test::RecordedMessages messages;
       TFrmMain frm(Setup());
       frm.show();
-      const MainPanelControls& mn = frm.MainPanel();
-      QCOMPARE(ComboText(mn.MnCbNewDirNm), bad);
-      QCOMPARE(ComboItems(mn.MnCbNewDirNm), (StringList{bad, history}));
-      QCOMPARE(ComboText(mn.MnCbOldDirNm), old);
-      SetComboText(mn.MnCbCompareType, "5. List All Sub Levels Dir/Files - New Dir Tree - Only");
+      QCOMPARE(ComboText(test::Named<DirComboBox>(frm, "MnCbNewDirNm")), bad);
+      QCOMPARE(ComboItems(test::Named<DirComboBox>(frm, "MnCbNewDirNm")),
+               (StringList{bad, history}));
+      QCOMPARE(ComboText(test::Named<DirComboBox>(frm, "MnCbOldDirNm")), old);
+      SetComboText(test::Named<QComboBox>(frm, "MnCbCompareType"),
+                   "5. List All Sub Levels Dir/Files - New Dir Tree - Only");
       frm.MnBtnStartClick();
       QCOMPARE(frm.State().NewDirName, bad + "/");
       QCOMPARE(messages.shown, QStringList());
       QCOMPARE(frm.State().Totals.TotalFiles, 1);  // a.txt was found in the folder
-      mn.MnCbNewDirNm->setCurrentIndex(mn.MnCbNewDirNm->findText(Q(history)));
-      QCOMPARE(ComboText(mn.MnCbNewDirNm), history);  // picked from the list
-      SetComboText(mn.MnCbNewDirNm, bad);
+      test::Named<DirComboBox>(frm, "MnCbNewDirNm")
+          ->setCurrentIndex(test::Named<DirComboBox>(frm, "MnCbNewDirNm")->findText(Q(history)));
+      QCOMPARE(ComboText(test::Named<DirComboBox>(frm, "MnCbNewDirNm")),
+               history);  // picked from the list
+      SetComboText(test::Named<DirComboBox>(frm, "MnCbNewDirNm"), bad);
       QVERIFY(frm.close());
       const std::vector<std::string> lines = SettingsLines();
       for (const std::string& line : stored) {
@@ -358,20 +367,21 @@ class MainWindowTest : public QObject {
 
   void dropsGoToNewOrOldByPosition() {
     TFrmMain frm(Setup());
-    const MainPanelControls& mn = frm.MainPanel();
-    const int oldTop = mn.MnCbOldDirNm->mapTo(&frm, QPoint(0, 0)).y();
+    const int oldTop = test::Named<DirComboBox>(frm, "MnCbOldDirNm")->mapTo(&frm, QPoint(0, 0)).y();
     SendDrop(frm, {"/Drop/One"}, oldTop - 1);
-    QCOMPARE(Text(mn.MnCbNewDirNm), QString("/Drop/One"));
-    QCOMPARE(Text(mn.MnCbOldDirNm), QString(""));
+    QCOMPARE(Text(test::Named<DirComboBox>(frm, "MnCbNewDirNm")), QString("/Drop/One"));
+    QCOMPARE(Text(test::Named<DirComboBox>(frm, "MnCbOldDirNm")), QString(""));
     SendDrop(frm, {"/Drop/Two"}, 400);
-    QCOMPARE(Text(mn.MnCbNewDirNm), QString("/Drop/One"));
-    QCOMPARE(Text(mn.MnCbOldDirNm), QString("/Drop/Two"));
+    QCOMPARE(Text(test::Named<DirComboBox>(frm, "MnCbNewDirNm")), QString("/Drop/One"));
+    QCOMPARE(Text(test::Named<DirComboBox>(frm, "MnCbOldDirNm")), QString("/Drop/Two"));
     SendDrop(frm, {"/n", "/o", "/third"}, 5);
-    QCOMPARE(Text(mn.MnCbNewDirNm), QString("/n"));
-    QCOMPARE(Text(mn.MnCbOldDirNm), QString("/o"));
+    QCOMPARE(Text(test::Named<DirComboBox>(frm, "MnCbNewDirNm")), QString("/n"));
+    QCOMPARE(Text(test::Named<DirComboBox>(frm, "MnCbOldDirNm")), QString("/o"));
     SendDrop(frm, QList<QUrl>{QUrl("file:///x/Bad%FF%FEName"), QUrl("file:///caf%C3%A9/a%20b")}, 5);
-    QCOMPARE(ComboText(mn.MnCbNewDirNm), std::string("/x/Bad\xff\xfeName"));
-    QCOMPARE(ComboText(mn.MnCbOldDirNm), std::string("/caf\xc3\xa9/a b"));
+    QCOMPARE(ComboText(test::Named<DirComboBox>(frm, "MnCbNewDirNm")),
+             std::string("/x/Bad\xff\xfeName"));
+    QCOMPARE(ComboText(test::Named<DirComboBox>(frm, "MnCbOldDirNm")),
+             std::string("/caf\xc3\xa9/a b"));
   }
 
   void typingBuildsTheHistory() {
@@ -379,7 +389,7 @@ class MainWindowTest : public QObject {
     t.Dir("work/sub");
     TFrmMain frm(Setup());
     frm.show();
-    DirComboBox* combo = frm.MainPanel().MnCbNewDirNm;
+    DirComboBox* combo = test::Named<DirComboBox>(frm, "MnCbNewDirNm");
     combo->lineEdit()->clear();
     QTest::keyClicks(combo->lineEdit(), Q(t.Path("work")));
     QCOMPARE(ComboItems(combo).front(), t.Path("work"));
@@ -413,17 +423,17 @@ class MainWindowTest : public QObject {
       }
     };
     TFrmMain frm(Setup());
-    auto* control = new HintCounter(frm.MainPanel().MnBtnStart->parentWidget());
+    auto* control = new HintCounter(test::Named<QPushButton>(frm, "MnBtnStart")->parentWidget());
     auto ask = [control] {
       QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
       QApplication::sendEvent(control, &help);
       return control->hints;
     };
     QCOMPARE(ask(), 1);
-    frm.MainPanel().MnCkTurnOffHint->click();
+    test::Named<QCheckBox>(frm, "MnCkTurnOffHint")->click();
     QVERIFY(!frm.HintsShown());
     QCOMPARE(ask(), 1);
-    frm.MainPanel().MnCkTurnOffHint->click();
+    test::Named<QCheckBox>(frm, "MnCkTurnOffHint")->click();
     QVERIFY(frm.HintsShown());
     QCOMPARE(ask(), 2);
   }

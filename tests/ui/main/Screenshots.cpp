@@ -84,8 +84,8 @@ int main(int argc, char** argv) {
   setup.StartStamp = "01/05/24 13:05";
   TFrmMain frm(std::move(setup));
   TFrmVSingle* viewer = frm.Windows().VSingle;
-  SetComboText(frm.MainPanel().MnCbNewDirNm, tree.Path("new"));
-  SetComboText(frm.MainPanel().MnCbOldDirNm, tree.Path("old"));
+  SetComboText(test::Named<DirComboBox>(frm, "MnCbNewDirNm"), tree.Path("new"));
+  SetComboText(test::Named<DirComboBox>(frm, "MnCbOldDirNm"), tree.Path("old"));
   frm.show();
 
   const char* pages[] = {"main-panel", "directory-select", "preferences", "about", "overview"};
@@ -108,8 +108,8 @@ int main(int argc, char** argv) {
   }
 
   // A real type 1 run, its report shown without the modal loop.
-  frm.MainPanel().MnCkViewResults->setChecked(true);
-  frm.MainPanel().MnBtnStart->click();
+  test::Named<QCheckBox>(frm, "MnCkViewResults")->setChecked(true);
+  test::Named<QPushButton>(frm, "MnBtnStart")->click();
   frm.SetVisible(Control::SingleInsLabel, true);
   frm.SetVisible(Control::SingleDelLabel, true);
   PrepareSingleListReport(frm.State(), *viewer);

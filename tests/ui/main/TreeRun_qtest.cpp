@@ -69,14 +69,14 @@ class TreeRunTest : public QObject {
     setup.StartStamp = "01/05/24 13:05";
     frm_ = std::make_unique<TFrmMain>(std::move(setup));
     frm_->show();
-    const MainPanelControls& mn = frm_->MainPanel();
-    SetComboText(mn.MnCbNewDirNm, tree_->Path("new"));
-    SetComboText(mn.MnCbOldDirNm, tree_->Path("old"));
-    SetComboText(mn.MnCbCompareType, std::string(CompareTypeItems[type - 1]));
+    SetComboText(test::Named<DirComboBox>(*frm_, "MnCbNewDirNm"), tree_->Path("new"));
+    SetComboText(test::Named<DirComboBox>(*frm_, "MnCbOldDirNm"), tree_->Path("old"));
+    SetComboText(test::Named<QComboBox>(*frm_, "MnCbCompareType"),
+                 std::string(CompareTypeItems[type - 1]));
     frm_->findChild<QCheckBox*>("PrCkListStyle")->setChecked(sideBySide);
   }
 
-  QString Status() const { return frm_->MainPanel().MnCurrStatus->text(); }
+  QString Status() const { return test::Named<QLabel>(*frm_, "MnCurrStatus")->text(); }
 
  private slots:
   void init() {
@@ -104,7 +104,7 @@ class TreeRunTest : public QObject {
       changed = test::Named<QPlainTextEdit>(*graph, "GrReditEditBox")->document()->toPlainText();
       test::Named<QPushButton>(*graph, "GrButReturn")->click();
     });
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QCOMPARE(watcher.opened, 1);
     QCOMPARE(messages.shown, QStringList());
     const RunState& state = frm_->State();
@@ -150,7 +150,7 @@ class TreeRunTest : public QObject {
       test::Named<QPushButton>(*split, "VsBtnHortChg")->click();
       test::Named<QPushButton>(*split, "LsButReturn")->click();
     });
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QCOMPARE(watcher.opened, 1);
     QCOMPARE(stacked.opened, 1);
     QVERIFY(stackedOpened);
@@ -195,7 +195,7 @@ class TreeRunTest : public QObject {
       independent = split->TopRow(test::Named<QTreeView>(*split, "VsListBox2")) == 0;
       test::Named<QPushButton>(*split, "LsButReturn")->click();
     });
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QCOMPARE(watcher.opened, 1);
     QCOMPARE(messages.shown, QStringList());
     const RunState& state = frm_->State();
@@ -223,27 +223,29 @@ class TreeRunTest : public QObject {
     test::RecordedRun recorded;
     recorded.Start(*tree_, 2);
     Open(2);
-    frm_->MainPanel().MnCkViewResults->setChecked(true);
-    const MainPanelControls& mn = frm_->MainPanel();
-    PaintCounter status(mn.MnCurrStatus);
+    test::Named<QCheckBox>(*frm_, "MnCkViewResults")->setChecked(true);
+    PaintCounter status(test::Named<QLabel>(*frm_, "MnCurrStatus"));
     QElapsedTimer clock;
     clock.start();
-    mn.MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     const qint64 bound = clock.elapsed() / 50 + 10;
 
     QVERIFY(recorded.host.statuses.size() > 1500);
     QVERIFY2(status.paints <= bound, qPrintable(QString("%1 paints").arg(status.paints)));
     QCOMPARE(Status(), Q(recorded.host.LastStatus()));
-    QCOMPARE(mn.MnTitleProgBar->text(), LastText(recorded.host, Control::MnTitleProgBar));
-    QCOMPARE(mn.MnProgressBar->value(), recorded.host.progress.back());
-    QCOMPARE(mn.MnTitlePosPCent->text(), QString("%1%").arg(recorded.host.progress.back()));
+    QCOMPARE(test::Named<QLabel>(*frm_, "MnTitleProgBar")->text(),
+             LastText(recorded.host, Control::MnTitleProgBar));
+    QCOMPARE(test::Named<QProgressBar>(*frm_, "MnProgressBar")->value(),
+             recorded.host.progress.back());
+    QCOMPARE(test::Named<QLabel>(*frm_, "MnTitlePosPCent")->text(),
+             QString("%1%").arg(recorded.host.progress.back()));
   }
 
   void bypassOpensNoViewer() {
     Open(2);
-    frm_->MainPanel().MnCkViewResults->setChecked(true);
+    test::Named<QCheckBox>(*frm_, "MnCkViewResults")->setChecked(true);
     test::ModalWatcher<QDialog> watcher([](QDialog* dialog) { dialog->reject(); });
-    frm_->MainPanel().MnBtnStart->click();
+    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
     QCOMPARE(watcher.opened, 0);
     QCOMPARE(Status(), QString(" Operation completed normally. Reshow and display of processing "
                                "results provided."));
