@@ -43,7 +43,6 @@ class TFrmMain : public QWidget, public Host {
 
   RunState& State() { return state_; }
   const ViewerWindows& Windows() const { return windows_; }
-  QTabWidget* Notebook() const { return notebook_; }
   bool HintsShown() const { return hints_.HintsShown(); }
   int CurrentPage() const { return currentPage_; }
   void SelectPage(int page);

@@ -39,7 +39,7 @@ class ControlNamesTest : public QObject {
     setup.SettingsPath = tree.Path("Kavdrift.ini");
     TFrmMain frm(std::move(setup));
     ExpectNamedOnce(
-        *frm.Notebook(),
+        *test::Named<QTabWidget>(frm, "AATabbedNotebook1"),
         "MnLblNF MnCbNewDirNm MnLblOF MnCbOldDirNm MnLblCompType MnCbCompareType MnBtnStart "
         "MnButStop MnButExit MnButBrowse MnBtnRshow MnCkViewResults MnCkTurnOffHint MnLblPref "
         "MnlblOptsUsed MnLblDir mnMemDirect MnStatus MnCurrStatus MnProgressBar MnTitleProgBar "

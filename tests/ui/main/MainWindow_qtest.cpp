@@ -76,7 +76,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(frm.size(), QSize(501, 418));
     QCOMPARE(frm.minimumSize(), frm.maximumSize());
     QVERIFY(!(frm.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QTabWidget* book = frm.Notebook();
+    QTabWidget* book = test::Named<QTabWidget>(frm, "AATabbedNotebook1");
     QCOMPARE(book->count(), 5);
     const char* tabs[] = {"Main Panel", "Directory Select", "Preferences", "About", "Overview"};
     for (int i = 0; i < 5; ++i) QCOMPARE(book->tabText(i), QString(tabs[i]));
