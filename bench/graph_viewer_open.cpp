@@ -114,34 +114,35 @@ int main(int argc, char** argv) {
               Seconds(clock));
 
   QWidget owner;
+  const ui::ViewerWindows windows = ui::CreateViewerWindows(ctx, &owner);
   ui::TFrmGraph* viewer = nullptr;
   double opened = 0;
   QTimer::singleShot(0, [&] {
     // The modal window is up; once it has painted itself whole, the opening is over.
-    viewer = &ui::GraphViewer(ctx, &owner);
+    viewer = windows.Graph;
     viewer->grab();
     opened = Seconds(clock);
     QElapsedTimer step;
     step.start();
-    ui::FinishReport(viewer->GrReditEditBox);
+    ui::FinishReport(viewer->findChild<QPlainTextEdit*>("GrReditEditBox"));
     std::printf("rest of the report put into its box: %.3f s\n", Seconds(step));
     step.restart();
-    viewer->GrButToBtm->click();
+    viewer->findChild<QPushButton*>("GrButToBtm")->click();
     QApplication::processEvents();
     std::printf("To Btm: %.3f s\n", Seconds(step));
     step.restart();
-    viewer->GrButExpand->click();
+    viewer->findChild<QPushButton*>("GrButExpand")->click();
     QApplication::processEvents();
     std::printf("Full Expand (%d nodes) with To Btm: %.3f s\n",
                 static_cast<int>(state.CombinedTree.size()), Seconds(step));
     step.restart();
-    viewer->GrCbReFontSz->setCurrentText("10");
+    viewer->findChild<QComboBox*>("GrCbReFontSz")->setCurrentText("10");
     QApplication::processEvents();
     std::printf("report font size change (rebuild and show): %.3f s\n", Seconds(step));
-    viewer->GrButReturn->click();
+    viewer->findChild<QPushButton*>("GrButReturn")->click();
   });
   clock.restart();
-  ui::OpenTreeViewer(ctx, Viewer::Graph, &owner);
+  ui::OpenTreeViewer(ctx, Viewer::Graph, windows);
   std::printf("viewer opened on %d rows in %.3f s (limit 3 s)\n", rows, opened);
   return opened < 3.0 ? 0 : 1;
 }

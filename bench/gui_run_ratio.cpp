@@ -32,7 +32,6 @@
 #include "ui/main/DirComboBox.h"
 #include "ui/main/MessageBoxes.h"
 #include "ui/main/TFrmMain.h"
-#include "ui/viewers/TFrmVSingle.h"
 
 extern char** environ;
 
@@ -142,16 +141,15 @@ double GuiSeconds(const Settings& settings, const Case& run, const bench::BenchT
   setup.StartStamp = StartStampNow(setup.Locale.Date);
   setup.Fs = &RealFileSystem();
   ui::TFrmMain frm(std::move(setup));
-  auto* single = new ui::TFrmVSingle(frm.State(), &frm);
-  frm.SetSingleViewer(single);
   frm.show();
   while (frm.windowHandle() == nullptr || !frm.windowHandle()->isExposed()) {
     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
   }
-  const ui::MainPanelControls& mn = frm.MainPanel();
-  ui::SetComboText(mn.MnCbNewDirNm, run.Flat ? trees.FlatNew : trees.TreeNew);
-  ui::SetComboText(mn.MnCbOldDirNm, run.Flat ? trees.FlatOld : trees.TreeOld);
-  ui::SetComboText(mn.MnCbCompareType,
+  ui::SetComboText(frm.findChild<ui::DirComboBox*>("MnCbNewDirNm"),
+                   run.Flat ? trees.FlatNew : trees.TreeNew);
+  ui::SetComboText(frm.findChild<ui::DirComboBox*>("MnCbOldDirNm"),
+                   run.Flat ? trees.FlatOld : trees.TreeOld);
+  ui::SetComboText(frm.findChild<QComboBox*>("MnCbCompareType"),
                    std::string(CompareTypeItems[static_cast<std::size_t>(run.Type - 1)]));
   frm.findChild<QCheckBox*>("PrCkListStyle")->setChecked(run.Lsbs);
   QApplication::processEvents();
@@ -159,7 +157,7 @@ double GuiSeconds(const Settings& settings, const Case& run, const bench::BenchT
   QElapsedTimer clock;
   ViewerWatch watch(clock);
   clock.start();
-  mn.MnBtnStart->click();
+  frm.findChild<QPushButton*>("MnBtnStart")->click();
   if (watch.Seconds < 0) std::fprintf(stderr, "no viewer opened on %s\n", run.Name);
   return watch.Seconds;
 }

@@ -11,7 +11,7 @@ struct DateLocale {
   char DateSeparator = '/';
   char TimeSeparator = ':';
   std::string LongTimeFormat = "h:mm:ss AMPM";  // built by MakeLongTimeFormat
-  std::string AmDesignator = "AM";               // at most 7 characters
+  std::string AmDesignator = "AM";              // at most 7 characters
   std::string PmDesignator = "PM";
   bool HourStartsLower = true;   // LongTimeFormat begins with 'h'
   bool TwelveHourSuffix = true;  // LongTimeFormat ends with 'M'

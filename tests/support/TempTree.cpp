@@ -42,10 +42,11 @@ std::string TempTree::Path(std::string_view relative) const {
   return root_ + "/" + std::string(relative);
 }
 
-void TempTree::Dir(std::string_view relative) const { fs::create_directories(Path(relative)); }
+void TempTree::Dir(std::string_view relative) const {
+  fs::create_directories(Path(relative));
+}
 
-void TempTree::File(std::string_view relative, std::string_view content,
-                    std::time_t mtime) const {
+void TempTree::File(std::string_view relative, std::string_view content, std::time_t mtime) const {
   std::string path = Path(relative);
   fs::create_directories(fs::path(path).parent_path());
   {

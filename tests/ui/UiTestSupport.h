@@ -16,6 +16,15 @@
 
 namespace kav::test {
 
+// The control named `name` under `window`: tests reach a window's controls by their given
+// names, as a person finds them by their captions. Stops the test program when there is none.
+template <typename Widget>
+Widget* Named(const QObject& window, const char* name) {
+  auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+  if (widget == nullptr) qFatal("no control named %s", name);
+  return widget;
+}
+
 // Routes the program's message boxes into lists for the life of the object, so that no test
 // ever waits on a modal box. Questions are answered with `answer`; `onMessage` lets a test act
 // when a message comes (for instance close a window).

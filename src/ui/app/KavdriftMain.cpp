@@ -12,7 +12,6 @@
 #include "ui/app/CommandLine.h"
 #include "ui/main/QtText.h"
 #include "ui/main/TFrmMain.h"
-#include "ui/viewers/TFrmVSingle.h"
 
 namespace {
 
@@ -64,10 +63,8 @@ int main(int argc, char** argv) {
   setup.StartStamp = kav::StartStampNow(setup.Locale.Date);
   setup.Fs = &kav::RealFileSystem();
 
-  // The windows in their creation order; those of later versions join here.
+  // The main window creates the others when it starts.
   kav::ui::TFrmMain main(std::move(setup));
-  auto* single = new kav::ui::TFrmVSingle(main.State(), &main);
-  main.SetSingleViewer(single);
   main.show();
   return QApplication::exec();
 }

@@ -3,8 +3,8 @@
 
 #include "ui/main/MainPages.h"
 #include "ui/main/PageWidgets.h"
-#include "ui/main/Preferences.h"
 #include "ui/main/QtText.h"
+#include "ui/main/logic/Preferences.h"
 
 namespace kav::ui {
 namespace {

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "ui/main/WindowPlacement.h"
+#include "ui/main/logic/WindowPlacement.h"
 
 namespace kav::ui {
 namespace {

@@ -9,11 +9,11 @@
 
 #include "text/CharacterCut.h"
 #include "ui/main/DirComboBox.h"
-#include "ui/main/DirHistory.h"
-#include "ui/main/MainPanelRules.h"
 #include "ui/main/ScreenFit.h"
-#include "ui/main/SettingsReader.h"
-#include "ui/main/SettingsWriter.h"
+#include "ui/main/logic/DirHistory.h"
+#include "ui/main/logic/MainPanelRules.h"
+#include "ui/main/logic/SettingsReader.h"
+#include "ui/main/logic/SettingsWriter.h"
 
 namespace kav::ui {
 namespace {
@@ -49,6 +49,7 @@ TFrmMain::TFrmMain(MainWindowSetup setup, QWidget* parent)
   if (!setup_.Arguments.empty()) SetComboText(mn_.MnCbNewDirNm, setup_.Arguments[0]);
   if (setup_.Arguments.size() > 1) SetComboText(mn_.MnCbOldDirNm, setup_.Arguments[1]);
   hints_.SetHintsShown(!mn_.MnCkTurnOffHint->isChecked());
+  windows_ = CreateViewerWindows(ctx_, this);
 }
 
 TFrmMain::~TFrmMain() {

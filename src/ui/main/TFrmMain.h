@@ -12,15 +12,14 @@
 #include "text/LocaleFacts.h"
 #include "ui/main/HintSwitch.h"
 #include "ui/main/MainPages.h"
-#include "ui/main/MainSettings.h"
-#include "ui/main/PanelPacer.h"
-#include "ui/main/Preferences.h"
+#include "ui/main/logic/MainSettings.h"
+#include "ui/main/logic/PanelPacer.h"
+#include "ui/main/logic/Preferences.h"
+#include "ui/viewers/ViewerWindows.h"
 
 class QTabWidget;
 
 namespace kav::ui {
-
-class TFrmVSingle;
 
 // What the program hands the main window when it creates it.
 struct MainWindowSetup {
@@ -34,21 +33,16 @@ struct MainWindowSetup {
 
 // The main window: the fixed-size notebook with the Main Panel, Directory Select, Preferences,
 // About and Overview pages. It owns the run state for the program's life and is the window
-// side of every run (the Host the engines talk to).
+// side of every run (the Host the engines talk to). It creates the viewer windows when it
+// starts and owns them.
 class TFrmMain : public QWidget, public Host {
   Q_OBJECT
  public:
   explicit TFrmMain(MainWindowSetup setup, QWidget* parent = nullptr);
   ~TFrmMain() override;
 
-  // The single list viewer, created after this window; the window does not own it.
-  void SetSingleViewer(TFrmVSingle* viewer) { vsingle_ = viewer; }
-
   RunState& State() { return state_; }
-  const MainPanelControls& MainPanel() const { return mn_; }
-  const PreferencesControls& PreferencesPage() const { return pr_; }
-  const InfoPagesControls& InfoPages() const { return info_; }
-  QTabWidget* Notebook() const { return notebook_; }
+  const ViewerWindows& Windows() const { return windows_; }
   bool HintsShown() const { return hints_.HintsShown(); }
   int CurrentPage() const { return currentPage_; }
   void SelectPage(int page);
@@ -116,7 +110,7 @@ class TFrmMain : public QWidget, public Host {
   InfoPagesControls info_;
   PreferenceChecks PreferenceSnapshot{};
   int currentPage_ = 0;
-  TFrmVSingle* vsingle_ = nullptr;
+  ViewerWindows windows_;
   bool running_ = false;
   bool closeAfterRun_ = false;
   bool failuresToTell_ = false;  // the run's read failures are yet to be shown

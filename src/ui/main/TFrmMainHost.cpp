@@ -14,11 +14,11 @@
 #include "core/Dispatcher.h"
 #include "core/IoFailures.h"
 #include "ui/main/DirComboBox.h"
-#include "ui/main/DirHistory.h"
-#include "ui/main/MainPanelRules.h"
 #include "ui/main/MessageBoxes.h"
-#include "ui/main/PanelPacer.h"
 #include "ui/main/TFrmMain.h"
+#include "ui/main/logic/DirHistory.h"
+#include "ui/main/logic/MainPanelRules.h"
+#include "ui/main/logic/PanelPacer.h"
 #include "ui/viewers/ShowSingleListReport.h"
 #include "ui/viewers/TFrmVSingle.h"
 #include "ui/viewers/TreeViewers.h"
@@ -150,9 +150,9 @@ QWidget* TFrmMain::ControlWidget(Control control) {
     case Control::SplitInsLabel:
     case Control::SplitDelLabel:
     case Control::VsButLegend:
-      return TreeViewerControl(state_, this, control);
+      return TreeViewerControl(windows_, control);
     default:
-      return vsingle_ != nullptr ? vsingle_->ControlWidget(control) : nullptr;
+      return windows_.VSingle->ControlWidget(control);
   }
 }
 
@@ -254,10 +254,10 @@ void TFrmMain::OpenViewer(Viewer viewer) {
   ShowPanelChanges(pacer_.TakeAll(), false);
   TellFailures();
   if (viewer == Viewer::SingleList) {
-    if (vsingle_ != nullptr) ShowSingleListReport(state_, *vsingle_);
+    ShowSingleListReport(state_, *windows_.VSingle);
     return;
   }
-  OpenTreeViewer(ctx_, viewer, this);
+  OpenTreeViewer(ctx_, viewer, windows_);
 }
 
 void TFrmMain::OpenSelectionWindow(SelectionWindow window) {

@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "ui/viewers/GraphFileList.h"
+#include "ui/viewers/logic/GraphFileList.h"
 
 namespace kav::ui {
 

@@ -12,11 +12,11 @@
 #include <cstdint>
 
 #include "ui/main/QtText.h"
-#include "ui/viewers/GraphFind.h"
-#include "ui/viewers/ReportRtf.h"
-#include "ui/viewers/ReportSaveName.h"
 #include "ui/viewers/SingleListModel.h"
 #include "ui/viewers/ViewerControls.h"
+#include "ui/viewers/logic/GraphFind.h"
+#include "ui/viewers/logic/ReportRtf.h"
+#include "ui/viewers/logic/ReportSaveName.h"
 
 namespace kav::ui {
 namespace {

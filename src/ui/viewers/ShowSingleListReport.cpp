@@ -6,8 +6,8 @@
 #include "core/SingleListRows.h"
 #include "ui/main/QtText.h"
 #include "ui/main/ScreenFit.h"
-#include "ui/viewers/SingleListLogic.h"
 #include "ui/viewers/TFrmVSingle.h"
+#include "ui/viewers/logic/SingleListLogic.h"
 
 namespace kav::ui {
 namespace {
@@ -28,11 +28,12 @@ int LeftEdge(const TFrmVSingle& viewer) {
   return owner->x() + (owner->frameGeometry().width() - viewer.width()) / 2;
 }
 
-void RestoreGeometry(const RunState& state, TFrmVSingle& viewer) {
+void RestoreGeometry(const RunState& state, TFrmVSingle& viewer, QComboBox* printSize,
+                     QComboBox* listSize) {
   const SingleViewerRestore plan = PlanSingleViewerRestore(state);
-  if (plan.PrintFontSize) viewer.CbFontSize->setEditText(QString::number(*plan.PrintFontSize));
+  if (plan.PrintFontSize) printSize->setEditText(QString::number(*plan.PrintFontSize));
   if (plan.ListFontSize) {
-    viewer.LsCbLBFontSz->setEditText(QString::number(*plan.ListFontSize));
+    listSize->setEditText(QString::number(*plan.ListFontSize));
     viewer.SetListFontSize(*plan.ListFontSize);
   }
   if (plan.Height) viewer.resize(viewer.width(), *plan.Height);
@@ -52,7 +53,7 @@ void PrepareSingleListReport(RunState& state, TFrmVSingle& viewer) {
   viewer.NDirName->setText(ToQt(state.Panel.MnCbNewDirNm));
   viewer.OFNameL->setVisible(!state.ListNewTreeRun);
   viewer.ODirName->setText(state.ListNewTreeRun ? QString() : ToQt(state.Panel.MnCbOldDirNm));
-  RestoreGeometry(state, viewer);
+  RestoreGeometry(state, viewer, viewer.CbFontSize, viewer.LsCbLBFontSz);
 }
 
 void ShowSingleListReport(RunState& state, TFrmVSingle& viewer) {

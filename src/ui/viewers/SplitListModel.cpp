@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "ui/main/QtText.h"
-#include "ui/viewers/HSplitLogic.h"
 #include "ui/viewers/SingleListModel.h"
+#include "ui/viewers/logic/HSplitLogic.h"
 
 namespace kav::ui {
 namespace {

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <cmath>
 
-#include "ui/viewers/GraphFileList.h"
+#include "ui/viewers/logic/GraphFileList.h"
 
 namespace kav::ui {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "ui/main/QtText.h"
 #include "ui/main/ScreenFit.h"
-#include "ui/viewers/LegendTexts.h"
 #include "ui/viewers/SingleListModel.h"
 #include "ui/viewers/ViewerControls.h"
+#include "ui/viewers/logic/LegendTexts.h"
 
 namespace kav::ui {
 namespace {
@@ -34,6 +34,7 @@ QLabel* LegendLabel(QWidget* parent, std::string_view text, uint32_t colour, boo
 }  // namespace
 
 TFrmChgFlag::TFrmChgFlag(QWidget* parent) : QDialog(parent) {
+  Legend() = this;
   setObjectName(QStringLiteral("FrmChgFlag"));
   setWindowTitle(QStringLiteral("Kavdrift Change Flagging Legend"));
   setModal(false);
@@ -69,7 +70,7 @@ void TFrmChgFlag::ButCloseClick() {
 
 void ShowChangeFlagLegend(QWidget* viewer) {
   QPointer<TFrmChgFlag>& legend = Legend();
-  if (legend.isNull()) legend = new TFrmChgFlag(viewer);
+  if (legend.isNull()) return;
   if (legend->parentWidget() != viewer) {
     // A window is blocked by a modal window unless it is a child of it.
     const QPoint place = legend->pos();

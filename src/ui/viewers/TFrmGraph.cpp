@@ -21,20 +21,26 @@
 #include "ui/main/QtText.h"
 #include "ui/viewers/FindTextDialog.h"
 #include "ui/viewers/GraphFileModel.h"
-#include "ui/viewers/GraphFind.h"
 #include "ui/viewers/GraphReportView.h"
 #include "ui/viewers/GraphTreeModel.h"
-#include "ui/viewers/GraphViewerLogic.h"
-#include "ui/viewers/ReportSaveName.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/ViewerControls.h"
 #include "ui/viewers/ViewerDialogs.h"
+#include "ui/viewers/logic/GraphFind.h"
+#include "ui/viewers/logic/GraphViewerLogic.h"
+#include "ui/viewers/logic/ReportSaveName.h"
 
 namespace kav::ui {
 namespace {
 
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
+// Gives the first pane of `splitter` `size` pixels, the second the rest.
+void SetFirstPane(QSplitter* splitter, int size) {
+  const int total =
+      (splitter->orientation() == Qt::Horizontal ? splitter->width() : splitter->height()) -
+      splitter->handleWidth();
+  const int first = std::clamp(size, 1, std::max(1, total - 1));
+  splitter->setSizes({first, std::max(1, total - first)});
+}
 
 const QString kSaveFilter = QStringLiteral(
     "Any File (*.*);;Text File (*.Txt *.txt *.TXT);;RTF Color File (*.Rtf *.rtf *.RTF)");
@@ -76,6 +82,7 @@ TFrmGraph::TFrmGraph(RunContext ctx, QWidget* parent) : QDialog(parent) {
   GrPanDirNodes->setSizes({260, 500});
 
   GrSplitMain = new QSplitter(Qt::Vertical, this);
+  GrSplitMain->setObjectName(QStringLiteral("GrSplitMain"));
   GrSplitMain->setChildrenCollapsible(false);
   GrSplitMain->addWidget(GrPanDirNodes);
   GrSplitMain->addWidget(BuildBottomPanel());
@@ -93,8 +100,8 @@ TFrmGraph::TFrmGraph(RunContext ctx, QWidget* parent) : QDialog(parent) {
 
 QFrame* TFrmGraph::BuildTopPanel() {
   GrPanTop = ViewerPanel(this, "GrPanTop");
-  GrNDirNm = PathLabel(GrPanTop, "GrNDirNm", kBlue);
-  GrODirNm = PathLabel(GrPanTop, "GrODirNm", kRed);
+  GrNDirNm = PathLabel(GrPanTop, "GrNDirNm", ViewerBlue);
+  GrODirNm = PathLabel(GrPanTop, "GrODirNm", ViewerRed);
   GrButCollapse = ViewerButton(GrPanTop, "GrButCollapse", "Full &Collapse");
   GrButExpand = ViewerButton(GrPanTop, "GrButExpand", "Full &Expand");
   GrButReturn = ViewerButton(GrPanTop, "GrButReturn", "&Return");
@@ -346,6 +353,23 @@ void TFrmGraph::showEvent(QShowEvent* event) {
 void TFrmGraph::done(int result) {
   GrFindDialog1->hide();
   QDialog::done(result);
+}
+
+void TFrmGraph::SetPaneSizes(std::optional<int> dirNodesHeight, std::optional<int> treeWidth) {
+  if (dirNodesHeight) SetFirstPane(GrSplitMain, *dirNodesHeight);
+  if (treeWidth) SetFirstPane(GrPanDirNodes, *treeWidth);
+}
+
+GraphGeometry TFrmGraph::Geometry() const {
+  GraphGeometry g;
+  g.ColumnWidth = GrListView->header()->sectionSize(0);
+  g.Top = y();
+  g.Left = x();
+  g.Height = height();
+  g.Width = width();
+  g.TreeWidth = GrTreeView->width();
+  g.DirNodesHeight = GrPanDirNodes->height();
+  return g;
 }
 
 }  // namespace kav::ui

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/RunContext.h"
+#include "ui/viewers/logic/GraphViewerLogic.h"
 
 class QComboBox;
 class QFrame;
@@ -34,11 +35,36 @@ class TFrmGraph : public QDialog {
   // What a click on the item of the tree node `index` does.
   void ShowDirectoryFiles(const QModelIndex& index);
   int ReportFontSize() const;
+  // Gives the directory-node pane its height and the tree its width, where given, inside the
+  // window's present size.
+  void SetPaneSizes(std::optional<int> dirNodesHeight, std::optional<int> treeWidth);
+  // The window's geometry as the settings keep it.
+  GraphGeometry Geometry() const;
 
-  QTreeView* GrTreeView = nullptr;
   GraphTreeModel* TreeModel = nullptr;
-  QTreeView* GrListView = nullptr;
   GraphFileModel* FileModel = nullptr;
+
+ public slots:
+  void GrTreeViewCollapsing();
+  void GrButCollapseClick();
+  void GrButExpandClick();
+  void GrButToTopClick();
+  void GrButToBtmClick();
+  void GrCbReFontSzChange();
+  void GrButSaveClick();
+  void GrButPrintClick();
+  void GrButFindClick();
+  void GrFindDialog1Find();
+  void GrButLegendClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void done(int result) override;
+
+ private:
+  QTreeView* GrTreeView = nullptr;
+  QTreeView* GrListView = nullptr;
   QPlainTextEdit* GrReditEditBox = nullptr;
   FindTextDialog* GrFindDialog1 = nullptr;
   QFrame* GrPanTop = nullptr;
@@ -60,25 +86,6 @@ class TFrmGraph : public QDialog {
   QPushButton* GrButFind = nullptr;
   QComboBox* GrCbReFontSz = nullptr;
 
- public slots:
-  void GrTreeViewCollapsing();
-  void GrButCollapseClick();
-  void GrButExpandClick();
-  void GrButToTopClick();
-  void GrButToBtmClick();
-  void GrCbReFontSzChange();
-  void GrButSaveClick();
-  void GrButPrintClick();
-  void GrButFindClick();
-  void GrFindDialog1Find();
-  void GrButLegendClick();
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void done(int result) override;
-
- private:
   QFrame* BuildTopPanel();
   QWidget* BuildFilePanel();
   QFrame* BuildBottomPanel();

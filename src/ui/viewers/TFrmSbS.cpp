@@ -122,9 +122,8 @@ void TFrmSbS::SbsButUseClick() {
   ShowOkMessage(this, decision.Message);
 }
 
-std::optional<SbsChoice> AskSideBySideSave(QWidget* parent, RunState& state, bool targetExists) {
-  QPointer<TFrmSbS> dialog = parent->findChild<TFrmSbS*>(QString(), Qt::FindDirectChildrenOnly);
-  if (dialog.isNull()) dialog = new TFrmSbS(parent);
+std::optional<SbsChoice> AskSideBySideSave(TFrmSbS& window, RunState& state, bool targetExists) {
+  QPointer<TFrmSbS> dialog = &window;
   dialog->Prepare(state.MaxRowWidth, state.SaveStacked, targetExists);
   FitOnScreen(*dialog);
   if (dialog->exec() != QDialog::Accepted || dialog.isNull()) return std::nullopt;

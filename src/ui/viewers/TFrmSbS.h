@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/RunState.h"
-#include "ui/viewers/SbsDialogLogic.h"
+#include "ui/viewers/logic/SbsDialogLogic.h"
 
 class QCheckBox;
 class QLabel;
@@ -39,6 +39,11 @@ class TFrmSbS : public QDialog {
   void Prepare(int maxRowWidth, bool stacked, bool appendEnabled);
   SbsChoice Choice() const;
 
+ public slots:
+  void SbsEdSideChange();
+  void SbsButUseClick();
+
+ private:
   QRadioButton* SbsRdSingle = nullptr;
   QRadioButton* SbsRdDouble = nullptr;
   QLineEdit* SbsEdSide = nullptr;
@@ -50,17 +55,12 @@ class TFrmSbS : public QDialog {
   QPushButton* SbsButUse = nullptr;
   QPushButton* SbsButCancel = nullptr;
 
- public slots:
-  void SbsEdSideChange();
-  void SbsButUseClick();
-
- private:
   int maxRowWidth_ = 0;
 };
 
 // Opens the dialog modally for a split report save (MaxRowWidth and SaveStacked from the run
 // state); on "&Use" keeps the layout in SaveStacked and returns the choice, on "&Cancel"
 // returns nothing.
-std::optional<SbsChoice> AskSideBySideSave(QWidget* parent, RunState& state, bool targetExists);
+std::optional<SbsChoice> AskSideBySideSave(TFrmSbS& dialog, RunState& state, bool targetExists);
 
 }  // namespace kav::ui

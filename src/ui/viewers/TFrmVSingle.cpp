@@ -13,9 +13,9 @@
 #include "ui/main/QtText.h"
 #include "ui/viewers/FindTextDialog.h"
 #include "ui/viewers/FixedRowDelegate.h"
-#include "ui/viewers/SingleListLogic.h"
 #include "ui/viewers/SingleListModel.h"
 #include "ui/viewers/ViewerControls.h"
+#include "ui/viewers/logic/SingleListLogic.h"
 
 namespace kav::ui {
 namespace {
@@ -125,9 +125,9 @@ QFrame* TFrmVSingle::BuildTopPanel() {
   buttons->addStretch();
 
   NFNameL = ColoredLabel(LsPanel2, "NFNameL", QString::fromUtf8("New Dir = "), Qt::black);
-  NDirName = ColoredLabel(LsPanel2, "NDirName", QString::fromUtf8(""), QColor(0, 0, 255));
+  NDirName = ColoredLabel(LsPanel2, "NDirName", QString::fromUtf8(""), ViewerBlue);
   OFNameL = ColoredLabel(LsPanel2, "OFNameL", QString::fromUtf8("Old  Dir = "), Qt::black);
-  ODirName = ColoredLabel(LsPanel2, "ODirName", QString::fromUtf8(""), QColor(255, 0, 0));
+  ODirName = ColoredLabel(LsPanel2, "ODirName", QString::fromUtf8(""), ViewerRed);
   auto* names = new QHBoxLayout;
   names->addWidget(NFNameL);
   names->addWidget(NDirName, 1);
@@ -152,12 +152,12 @@ QFrame* TFrmVSingle::BuildBottomPanel() {
   LsLblInsLabel = ColoredLabel(
       LsPanel1, "LsLblInsLabel",
       QString::fromUtf8("Inserted Files : Files in the New Directory missing in the Old Directory"),
-      QColor(0, 0, 255));
+      ViewerBlue);
   LsLblDelLabel =
       ColoredLabel(LsPanel1, "LsLblDelLabel",
                    QString::fromUtf8(
                        "Deleted Files   : Files in the Old Directory missing in the New Directory"),
-                   QColor(255, 0, 0));
+                   ViewerRed);
   LsLblInsLabel->hide();
   LsLblDelLabel->hide();
   auto* legend = new QVBoxLayout;

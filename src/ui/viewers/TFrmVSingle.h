@@ -35,8 +35,27 @@ class TFrmVSingle : public QDialog {
   void SetListFontSize(int points);
   int ListFontSize() const;
 
-  QTreeView* VlbListBox1 = nullptr;
   SingleListModel* Model = nullptr;
+
+ public slots:
+  void LsButTopClick();
+  void LsButbottomClick();
+  void LsButFindClick();
+  void FindDialog1Find();
+  void LsBitChngDownClick();
+  void LsBitChngUpClick();
+  void LsCbLBFontSzChange();
+
+ protected:
+  // Closing by any way keeps the font sizes and geometry in the run state.
+  void done(int result) override;
+
+ private:
+  // The opener fills and reads the labels and font size boxes.
+  friend void PrepareSingleListReport(RunState& state, TFrmVSingle& viewer);
+  friend void ShowSingleListReport(RunState& state, TFrmVSingle& viewer);
+
+  QTreeView* VlbListBox1 = nullptr;
   FindTextDialog* FindDialog1 = nullptr;
   QFrame* LsPanel2 = nullptr;
   QFrame* LsPanel1 = nullptr;
@@ -58,20 +77,6 @@ class TFrmVSingle : public QDialog {
   QLabel* LsLblInsLabel = nullptr;
   QLabel* LsLblDelLabel = nullptr;
 
- public slots:
-  void LsButTopClick();
-  void LsButbottomClick();
-  void LsButFindClick();
-  void FindDialog1Find();
-  void LsBitChngDownClick();
-  void LsBitChngUpClick();
-  void LsCbLBFontSzChange();
-
- protected:
-  // Closing by any way keeps the font sizes and geometry in the run state.
-  void done(int result) override;
-
- private:
   QFrame* BuildTopPanel();
   QFrame* BuildBottomPanel();
   void FitColumnWidth();

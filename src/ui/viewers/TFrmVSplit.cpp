@@ -18,16 +18,13 @@
 #include "ui/main/ScreenFit.h"
 #include "ui/viewers/FindTextDialog.h"
 #include "ui/viewers/SplitListModel.h"
-#include "ui/viewers/SplitViewerLogic.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/TFrmVSplit2.h"
 #include "ui/viewers/ViewerControls.h"
+#include "ui/viewers/logic/SplitViewerLogic.h"
 
 namespace kav::ui {
 namespace {
-
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
 
 // A caption above a control.
 QVBoxLayout* Captioned(QWidget* caption, QWidget* below) {
@@ -102,11 +99,11 @@ QFrame* TFrmVSplit::BuildTopPanel() {
   controls->addLayout(sizes);
   controls->addStretch();
 
-  NDirName = PathLabel(LsPanel1, "NDirName", kBlue);
-  ODirName = PathLabel(LsPanel1, "ODirName", kRed);
+  NDirName = PathLabel(LsPanel1, "NDirName", ViewerBlue);
+  ODirName = PathLabel(LsPanel1, "ODirName", ViewerRed);
   LsLblHaltMessage = ColoredLabel(
       LsPanel1, "LsLblHaltMessage",
-      QStringLiteral("System is in a disabled state processing a colored RTF request."), kRed);
+      QStringLiteral("System is in a disabled state processing a colored RTF request."), ViewerRed);
   LsLblHaltMessage->hide();
   auto* names = new QGridLayout;
   names->addWidget(new QLabel(QStringLiteral("New Dir in Left Split    ="), LsPanel1), 0, 0);
@@ -163,11 +160,11 @@ QFrame* TFrmVSplit::BuildBottomPanel() {
   LsLblInsLabel = ColoredLabel(
       LsPanel2, "LsLblInsLabel",
       QStringLiteral("Inserted Files : Files in the New Directory missing in the Old Directory"),
-      kBlue);
+      ViewerBlue);
   LsLblDelLabel = ColoredLabel(
       LsPanel2, "LsLblDelLabel",
       QStringLiteral("Deleted Files   : Files in the Old Directory missing in the New Directory"),
-      kRed);
+      ViewerRed);
   LsLblInsLabel->hide();
   LsLblDelLabel->hide();
   auto* legend = new QVBoxLayout;

@@ -40,10 +40,30 @@ class TFrmVSplit : public QDialog {
   void SetTopRow(QTreeView* list, int row);
   void SetListFontSize(int points);
 
-  QTreeView* VsListBox2 = nullptr;
-  QTreeView* VsListbox3 = nullptr;
   SplitListModel* LeftModel = nullptr;
   SplitListModel* RightModel = nullptr;
+
+ public slots:
+  void LsButTopClick();
+  void LsButbottomClick();
+  void LsButFind1Click();
+  void FindDialog1Find();
+  void LsCbLBFontSzChange();
+  void CbFontSizeChange();
+  void LsLblVLFSzClick();
+  void VsBtnHortChgClick();
+  void VsButLegendClick();
+  void VsListBox2TopIndexChanged(int top);
+  void VsListbox3TopIndexChanged(int top);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  // Closing by any way keeps the font sizes and geometry in the run state.
+  void done(int result) override;
+
+ private:
+  QTreeView* VsListBox2 = nullptr;
+  QTreeView* VsListbox3 = nullptr;
   QSplitter* LsSplitter1 = nullptr;
   FindTextDialog* FindDialog1 = nullptr;
   QFrame* LsPanel1 = nullptr;
@@ -66,25 +86,6 @@ class TFrmVSplit : public QDialog {
   QLabel* LsLblInsLabel = nullptr;
   QLabel* LsLblDelLabel = nullptr;
 
- public slots:
-  void LsButTopClick();
-  void LsButbottomClick();
-  void LsButFind1Click();
-  void FindDialog1Find();
-  void LsCbLBFontSzChange();
-  void CbFontSizeChange();
-  void LsLblVLFSzClick();
-  void VsBtnHortChgClick();
-  void VsButLegendClick();
-  void VsListBox2TopIndexChanged(int top);
-  void VsListbox3TopIndexChanged(int top);
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  // Closing by any way keeps the font sizes and geometry in the run state.
-  void done(int result) override;
-
- private:
   QFrame* BuildTopPanel();
   QFrame* BuildBottomPanel();
   QWidget* BuildLists();

@@ -13,19 +13,13 @@
 #include "ui/main/QtText.h"
 #include "ui/main/ScreenFit.h"
 #include "ui/viewers/FindTextDialog.h"
-#include "ui/viewers/HSplitLogic.h"
 #include "ui/viewers/SplitListModel.h"
-#include "ui/viewers/SplitViewerLogic.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/ViewerControls.h"
+#include "ui/viewers/logic/HSplitLogic.h"
+#include "ui/viewers/logic/SplitViewerLogic.h"
 
 namespace kav::ui {
-namespace {
-
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
-
-}  // namespace
 
 TFrmVSplit2::TFrmVSplit2(RunState& state, QWidget* parent) : QDialog(parent), state_(state) {
   setObjectName(QStringLiteral("FrmVSplit2"));
@@ -47,8 +41,8 @@ TFrmVSplit2::TFrmVSplit2(RunState& state, QWidget* parent) : QDialog(parent), st
 
 QFrame* TFrmVSplit2::BuildTopPanel() {
   HsPanTop = ViewerPanel(this, "HsPanTop");
-  HsNDirName = PathLabel(HsPanTop, "HsNDirName", kBlue);
-  HsODirName = PathLabel(HsPanTop, "HsODirName", kRed);
+  HsNDirName = PathLabel(HsPanTop, "HsNDirName", ViewerBlue);
+  HsODirName = PathLabel(HsPanTop, "HsODirName", ViewerRed);
   HsButReturn = ViewerButton(HsPanTop, "HsButReturn", "&Return");
   HsButTop = ViewerButton(HsPanTop, "HsButTop", "To &Top");
   HsButBottom = ViewerButton(HsPanTop, "HsButBottom", "To &Btm");
@@ -98,11 +92,11 @@ QFrame* TFrmVSplit2::BuildBottomPanel() {
   HsLblInsLabel = ColoredLabel(HsPanBtm, "HsLblInsLabel",
                                QStringLiteral("Inserts are New Dirs/Files present in New "
                                               "Directory Tree but missing in Old Directory Tree"),
-                               kBlue);
+                               ViewerBlue);
   HsLblDelLabel = ColoredLabel(HsPanBtm, "HsLblDelLabel",
                                QStringLiteral("Deletes are Old Dirs/Files present in Old "
                                               "Directory Tree but missing in New Directory Tree"),
-                               kRed);
+                               ViewerRed);
   HsLblInsLabel->hide();
   HsLblDelLabel->hide();
   auto* panel = new QVBoxLayout(HsPanBtm);

@@ -35,23 +35,8 @@ class TFrmVSplit2 : public QDialog {
   int SplitterTop() const;
   bool BottomJumpActive() const { return bottomJumpActive_; }
 
-  QTreeView* HsListbox2 = nullptr;
-  QTreeView* HsListbox3 = nullptr;
   SplitListModel* TopModel = nullptr;
   SplitListModel* BottomModel = nullptr;
-  QSplitter* HsSplitter1 = nullptr;
-  FindTextDialog* HsFindDialog1 = nullptr;
-  QFrame* HsPanTop = nullptr;
-  QFrame* HsPanBtm = nullptr;
-  QLabel* HsNDirName = nullptr;
-  QLabel* HsODirName = nullptr;
-  QPushButton* HsButReturn = nullptr;
-  QPushButton* HsButTop = nullptr;
-  QPushButton* HsButBottom = nullptr;
-  QPushButton* HsButFind = nullptr;
-  QPushButton* HsButLegend = nullptr;
-  QLabel* HsLblInsLabel = nullptr;
-  QLabel* HsLblDelLabel = nullptr;
 
  public slots:
   void HsListbox2TopIndexChanged(int top);
@@ -69,6 +54,22 @@ class TFrmVSplit2 : public QDialog {
   void done(int result) override;
 
  private:
+  QTreeView* HsListbox2 = nullptr;
+  QTreeView* HsListbox3 = nullptr;
+  QSplitter* HsSplitter1 = nullptr;
+  FindTextDialog* HsFindDialog1 = nullptr;
+  QFrame* HsPanTop = nullptr;
+  QFrame* HsPanBtm = nullptr;
+  QLabel* HsNDirName = nullptr;
+  QLabel* HsODirName = nullptr;
+  QPushButton* HsButReturn = nullptr;
+  QPushButton* HsButTop = nullptr;
+  QPushButton* HsButBottom = nullptr;
+  QPushButton* HsButFind = nullptr;
+  QPushButton* HsButLegend = nullptr;
+  QLabel* HsLblInsLabel = nullptr;
+  QLabel* HsLblDelLabel = nullptr;
+
   QFrame* BuildTopPanel();
   QFrame* BuildBottomPanel();
   void BuildLists();

@@ -2,16 +2,13 @@
 
 #include "core/Controls.h"
 #include "core/RunContext.h"
+#include "ui/viewers/ViewerWindows.h"
 
 class QWidget;
 
 namespace kav::ui {
 
-class TFrmGraph;
-class TFrmVSplit;
-
-// The viewers of the tree runs. The windows are created once, as children of `parent` (the
-// main window), and reused for every run.
+// The viewers of the tree runs, from the windows created at start-up.
 
 // Opens the viewer a tree run ends in, modally, and returns when it closes:
 // - Viewer::Graph: the tree graph viewer, filled from the run state, with its stored
@@ -20,14 +17,10 @@ class TFrmVSplit;
 //   caption; afterwards its list column width and the six values are kept in the run state.
 // - Viewer::VSplit: the vertical split viewer, prepared afresh for this run.
 // Viewer::SingleList is not a tree viewer and is ignored here.
-void OpenTreeViewer(RunContext& ctx, Viewer viewer, QWidget* parent);
+void OpenTreeViewer(RunContext& ctx, Viewer viewer, const ViewerWindows& windows);
 
 // The split viewer's controls that a run shows or hides (its legend labels and legend
 // button); null for any other control.
-QWidget* TreeViewerControl(RunState& state, QWidget* parent, Control control);
-
-// The two windows, created under `parent` when first asked for.
-TFrmVSplit& SplitViewer(RunState& state, QWidget* parent);
-TFrmGraph& GraphViewer(RunContext& ctx, QWidget* parent);
+QWidget* TreeViewerControl(const ViewerWindows& windows, Control control);
 
 }  // namespace kav::ui

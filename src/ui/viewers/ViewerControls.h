@@ -18,6 +18,11 @@ namespace kav::ui {
 QPushButton* ViewerButton(QWidget* parent, const char* name, const char* caption,
                           const char* hint = nullptr);
 
+// The viewers' two text colours: blue for what comes from the New side, red for the Old side
+// and for warnings.
+inline const QColor ViewerBlue(0, 0, 255);
+inline const QColor ViewerRed(255, 0, 0);
+
 // A label in a fixed text colour.
 QLabel* ColoredLabel(QWidget* parent, const char* name, const QString& caption,
                      const QColor& colour);

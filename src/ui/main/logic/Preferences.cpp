@@ -1,0 +1,56 @@
+#include "ui/main/logic/Preferences.h"
+
+#include "text/Format.h"
+
+namespace kav {
+
+std::string_view PreferenceCode(std::size_t box) {
+  return PreferenceCodes[static_cast<std::size_t>(PreferencePanel[box].CodeIndex)];
+}
+
+std::string OptionsText(const PreferenceChecks& checks) {
+  std::string text;
+  for (std::size_t box = 0; box < checks.size(); ++box) {
+    if (!checks[box]) continue;
+    if (!text.empty()) text += ' ';
+    text += PreferenceCode(box);
+  }
+  return text.empty() ? std::string("None") : text;
+}
+
+void ApplyStoredOptions(std::string_view value, PreferenceChecks& checks,
+                        std::string& optionsText) {
+  if (EqualsNoCase(value.substr(0, 4), "None")) return;
+  // A token is taken while its first character stands before the value's last one.
+  for (std::size_t at = 0; at + 1 < value.size(); at += 5) {
+    std::string_view token = value.substr(at, 4);
+    for (std::size_t code = 0; code < PreferenceCodes.size(); ++code) {
+      if (!EqualsNoCase(token, PreferenceCodes[code])) continue;
+      for (std::size_t box = 0; box < PreferencePanel.size(); ++box) {
+        if (PreferencePanel[box].CodeIndex == static_cast<int>(code)) {
+          checks[box] = true;
+          break;
+        }
+      }
+      optionsText += PreferenceCodes[code];
+      optionsText += ' ';
+      break;
+    }
+  }
+}
+
+std::string FinishOptionsText(const std::string& optionsText) {
+  std::size_t first = optionsText.find_first_not_of(' ');
+  if (first == std::string::npos) return "None";
+  std::size_t last = optionsText.find_last_not_of(' ');
+  return optionsText.substr(first, last - first + 1);
+}
+
+void CopyPreferences(const PreferenceChecks& checks, PanelInputs& panel) {
+  bool* fields[] = {&panel.PrCkVeqf, &panel.PrCkChgO,     &panel.PrCkSpnm, &panel.PrCkListDEO,
+                    &panel.PrCkItdt, &panel.PrCkOvsO,     &panel.PrCkLmcf, &panel.PrCkGmsg,
+                    &panel.PrCkLchv, &panel.PrCkListStyle};
+  for (std::size_t box = 0; box < checks.size(); ++box) *fields[box] = checks[box];
+}
+
+}  // namespace kav

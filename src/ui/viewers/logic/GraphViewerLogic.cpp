@@ -1,0 +1,64 @@
+#include "ui/viewers/logic/GraphViewerLogic.h"
+
+#include "text/DecimalText.h"
+#include "text/Format.h"
+#include "ui/viewers/logic/StoredGeometry.h"
+#include "ui/viewers/logic/Utf8Units.h"
+
+namespace kav {
+namespace {
+
+// Sets `value` from a non-empty text; false when the text is not a number.
+bool Take(const std::string& text, std::optional<int>& value) {
+  if (text.empty()) return true;
+  value = ParseDecimal(text);
+  return value.has_value();
+}
+
+std::string Kept(int value) {
+  return StoredText(value, 4);
+}
+
+}  // namespace
+
+GraphRestore PlanGraphRestore(const RunState& state) {
+  GraphRestore plan;
+  Take(state.SvGrTop, plan.Top) && Take(state.SvGrLeft, plan.Left) &&
+      Take(state.SvGrHeight, plan.Height) && Take(state.SvGrWidth, plan.Width) &&
+      Take(state.SvTrWidth, plan.TreeWidth) && Take(state.SvGrDNode, plan.DirNodesHeight);
+  return plan;
+}
+
+void StoreGraphGeometry(RunState& state, const GraphGeometry& g) {
+  state.SvGrColWid = Kept(g.ColumnWidth);
+  state.SvGrTop = Kept(g.Top);
+  state.SvGrLeft = Kept(g.Left);
+  state.SvGrHeight = Kept(g.Height);
+  state.SvGrWidth = Kept(g.Width);
+  state.SvTrWidth = Kept(g.TreeWidth);
+  state.SvGrDNode = Kept(g.DirNodesHeight);
+}
+
+long long ReportCaretPosition(const std::vector<ColoredLine>& lines, int64_t mark) {
+  if (mark <= 0) return 0;
+  long long position = 0;
+  int64_t bytes = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& text = lines[i].Text;
+    const auto length = static_cast<int64_t>(text.size());
+    if (mark <= bytes + length) {
+      const auto inLine = static_cast<std::size_t>(mark - bytes);
+      return position +
+             static_cast<long long>(Utf16Length(std::string_view(text).substr(0, inLine)));
+    }
+    position += static_cast<long long>(Utf16Length(text));
+    bytes += length + 1;
+    if (i + 1 < lines.size()) {
+      if (mark < bytes) return position;  // on the line end itself
+      position += 1;
+    }
+  }
+  return position;
+}
+
+}  // namespace kav
