@@ -1,8 +1,8 @@
 #include "cli/CliTreeReport.h"
 
 #include "cli/CliReport.h"
-#include "tree/SplitLayouts.h"
-#include "tree/SplitRows.h"
+#include "report/SplitLayouts.h"
+#include "report/SplitRows.h"
 
 namespace kav::cli {
 namespace {

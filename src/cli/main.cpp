@@ -17,9 +17,9 @@
 #include "cli/CliSelection.h"
 #include "cli/CliTreeReport.h"
 #include "core/CompareTypes.h"
-#include "core/Dispatcher.h"
 #include "platform/Locale.h"
-#include "tree/TreeEngine.h"
+#include "run/Dispatcher.h"
+#include "run/TreeEngine.h"
 
 namespace {
 

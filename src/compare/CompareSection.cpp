@@ -7,7 +7,7 @@
 #include "compare/FileCompare.h"
 #include "compare/FinalMessage.h"
 #include "compare/GroupedSummary.h"
-#include "core/Dispatcher.h"
+#include "run/Dispatcher.h"
 
 namespace kav {
 namespace {

@@ -4,9 +4,9 @@
 #include <cerrno>
 #include <string>
 
-#include "compare/BlockPairReader.h"
 #include "compare/DirListing.h"
 #include "core/IoFailures.h"
+#include "platform/BlockPairReader.h"
 #include "text/Format.h"
 
 namespace kav {

@@ -8,7 +8,7 @@
 #include "core/CompareTypes.h"
 #include "text/CharacterCut.h"
 #include "text/Format.h"
-#include "tree/PrintableText.h"
+#include "text/PrintableText.h"
 
 namespace kav {
 namespace {

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "text/Format.h"
-#include "tree/PrintableText.h"
+#include "text/PrintableText.h"
 #include "tree/TreeFileCompare.h"
 #include "tree/TreeMerge.h"
 #include "tree/TreePairing.h"

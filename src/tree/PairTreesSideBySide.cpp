@@ -3,7 +3,7 @@
 
 #include "text/CharacterCut.h"
 #include "text/Format.h"
-#include "tree/PrintableText.h"
+#include "text/PrintableText.h"
 #include "tree/TreeFileCompare.h"
 #include "tree/TreeMerge.h"
 #include "tree/TreePairing.h"

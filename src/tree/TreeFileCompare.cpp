@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "compare/BlockPairReader.h"
 #include "core/IoFailures.h"
+#include "platform/BlockPairReader.h"
 #include "tree/SizeLimit.h"
 #include "tree/TreeProgress.h"
 #include "tree/TreeRecords.h"

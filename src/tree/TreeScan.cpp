@@ -7,7 +7,7 @@
 
 #include "core/IoFailures.h"
 #include "text/Format.h"
-#include "tree/PrintableText.h"
+#include "text/PrintableText.h"
 #include "tree/TreeProgress.h"
 #include "tree/TreeRecords.h"
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "compare/CompareFixture.h"
-#include "core/Dispatcher.h"
+#include "run/Dispatcher.h"
+#include "support/CompareFixture.h"
 
 namespace kav::test {
 namespace {

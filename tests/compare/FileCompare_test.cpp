@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "compare/CompareFixture.h"
+#include "support/CompareFixture.h"
 
 namespace kav::test {
 namespace {

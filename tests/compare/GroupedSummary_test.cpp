@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "compare/CompareFixture.h"
 #include "compare/CompareSection.h"
 #include "compare/ResolveNames.h"
 #include "compare/SummaryRows.h"
-#include "core/Dispatcher.h"
+#include "run/Dispatcher.h"
+#include "support/CompareFixture.h"
 
 namespace kav::test {
 namespace {

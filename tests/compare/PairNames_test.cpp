@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <string>
 
-#include "compare/CompareFixture.h"
 #include "compare/DirListing.h"
+#include "support/CompareFixture.h"
 
 namespace kav::test {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "compare/CompareFixture.h"
+#include "support/CompareFixture.h"
 
 namespace kav::test {
 namespace {

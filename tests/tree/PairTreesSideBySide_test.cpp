@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/TreeRunFixture.h"
 #include "tree/TreePairing.h"
-#include "tree/TreeRunFixture.h"
 #include "tree/TreeScan.h"
 
 namespace kav {

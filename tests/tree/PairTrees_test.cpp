@@ -2,8 +2,8 @@
 
 #include "platform/FaultyFileSystem.h"
 #include "support/DeepTree.h"
+#include "support/TreeRunFixture.h"
 #include "tree/TreePairing.h"
-#include "tree/TreeRunFixture.h"
 #include "tree/TreeScan.h"
 
 namespace kav {

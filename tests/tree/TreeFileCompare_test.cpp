@@ -6,7 +6,7 @@
 
 #include "platform/FaultyFileSystem.h"
 #include "support/DeepTree.h"
-#include "tree/TreeRunFixture.h"
+#include "support/TreeRunFixture.h"
 #include "tree/TreeScan.h"
 
 namespace kav {

@@ -5,8 +5,8 @@
 #include "platform/DosTime.h"
 #include "platform/FaultyFileSystem.h"
 #include "support/DeepTree.h"
+#include "support/TreeRunFixture.h"
 #include "tree/TreeRecords.h"
-#include "tree/TreeRunFixture.h"
 
 namespace kav {
 namespace {

@@ -11,8 +11,8 @@
 #include <chrono>
 
 #include "core/CompareTypes.h"
-#include "core/Dispatcher.h"
 #include "core/IoFailures.h"
+#include "run/Dispatcher.h"
 #include "ui/main/DirComboBox.h"
 #include "ui/main/DirHistory.h"
 #include "ui/main/MainPanelRules.h"

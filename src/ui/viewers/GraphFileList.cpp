@@ -2,7 +2,7 @@
 
 #include "text/DateText.h"
 #include "text/Format.h"
-#include "tree/PrintableText.h"
+#include "text/PrintableText.h"
 #include "tree/TreeRecords.h"
 
 namespace kav {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "report/SplitRows.h"
 #include "text/DecimalText.h"
 #include "text/Format.h"
-#include "tree/SplitRows.h"
 
 namespace kav {
 namespace {

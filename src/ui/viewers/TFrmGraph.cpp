@@ -16,7 +16,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "tree/CombinedReport.h"
+#include "report/CombinedReport.h"
 #include "ui/main/MessageBoxes.h"
 #include "ui/main/QtText.h"
 #include "ui/viewers/FindTextDialog.h"

@@ -1,0 +1,185 @@
+#include "run/Dispatcher.h"
+
+#include "core/CompareTypes.h"
+#include "core/IoFailures.h"
+#include "run/TreeEngine.h"
+
+namespace kav {
+namespace {
+
+void ShowDirProgress(Host& ui) {
+  ui.SetVisible(Control::MnProgressBar, true);
+  ui.SetVisible(Control::MnTitleProgBar, true);
+  ui.SetText(Control::MnTitleProgBar, "Dir.Progress");
+  ui.SetVisible(Control::MnTitlePosPCent, true);
+}
+
+void SetLegendLabels(Host& ui, Control deleted, Control inserted, bool visible) {
+  ui.SetVisible(deleted, visible);
+  ui.SetVisible(inserted, visible);
+}
+
+void RunLikeNames(RunContext& ctx) {
+  RunState& s = ctx.State;
+  s.OptLdeo = s.OptOvso = s.OptLmcf = s.OptGmsg = s.OptLchv = false;
+  SetLegendLabels(ctx.Ui, Control::SingleDelLabel, Control::SingleInsLabel, true);
+  ShowDirProgress(ctx.Ui);
+  PrecheckLikeNames(ctx);
+  SetLegendLabels(ctx.Ui, Control::SingleDelLabel, Control::SingleInsLabel, false);
+}
+
+void RunTreeCompare(RunContext& ctx) {
+  RunState& s = ctx.State;
+  s.OptChgo = s.OptSpnm = s.OptLdeo = false;
+  if (s.OptLmcf) s.OptLchv = false;
+  s.TreeCompareRun = true;
+  SetLegendLabels(ctx.Ui, Control::SplitDelLabel, Control::SplitInsLabel, true);
+  ShowDirProgress(ctx.Ui);
+  s.ShowGraphViewer = !s.OptLsbs;
+  RunTreeEngine(ctx);
+  SetLegendLabels(ctx.Ui, Control::SplitDelLabel, Control::SplitInsLabel, false);
+}
+
+void RunListNewTree(RunContext& ctx) {
+  RunState& s = ctx.State;
+  s.OptVeqf = s.OptChgo = s.OptSpnm = s.OptOvso = s.OptLmcf = s.OptGmsg = s.OptLchv = false;
+  s.ListNewTreeRun = true;
+  ctx.Ui.SetEnabled(Control::LsBitChngUp, false);
+  ctx.Ui.SetEnabled(Control::LsBitChngDown, false);
+  RunTreeEngine(ctx);
+  ctx.Ui.SetEnabled(Control::LsBitChngUp, true);
+  ctx.Ui.SetEnabled(Control::LsBitChngDown, true);
+}
+
+void RunListBothTrees(RunContext& ctx) {
+  RunState& s = ctx.State;
+  s.OptVeqf = s.OptChgo = s.OptItdt = s.OptSpnm = s.OptOvso = false;
+  s.OptLmcf = s.OptGmsg = s.OptLchv = s.OptLsbs = false;
+  s.ListBothTreesRun = true;
+  RunTreeEngine(ctx);
+}
+
+void RunSelectLike(RunContext& ctx) {
+  RunState& s = ctx.State;
+  s.OptLdeo = s.OptSpnm = s.OptOvso = s.OptLmcf = s.OptGmsg = s.OptLchv = false;
+  s.SelectLikeRun = true;
+  PrecheckSelectLike(ctx);
+  s.SelectLikeRun = false;
+}
+
+void RunSelectUnlike(RunContext& ctx) {
+  RunState& s = ctx.State;
+  s.OptSpnm = s.OptLdeo = s.OptOvso = s.OptLmcf = s.OptGmsg = s.OptLchv = false;
+  s.SelectUnlikeRun = true;
+  PrecheckSelectUnlike(ctx);
+  s.SelectUnlikeRun = false;
+}
+
+// The types are tried in the order 1, 2, 5, 6, 3, 4; the item texts are distinct, so the
+// order shows only in which handler a text reaches.
+void Dispatch(RunContext& ctx) {
+  switch (CompareTypeOf(ctx.State.Panel.MnCbCompareType)) {
+    case 1:
+      return RunLikeNames(ctx);
+    case 2:
+      return RunTreeCompare(ctx);
+    case 5:
+      return RunListNewTree(ctx);
+    case 6:
+      return RunListBothTrees(ctx);
+    case 3:
+      return RunSelectLike(ctx);
+    case 4:
+      return RunSelectUnlike(ctx);
+    default:
+      ctx.Ui.ShowMessage(
+          "Invalid \"Compare/List Type\" Option String specified.\r"
+          "Reselect Option and select \"Start Button\"");
+      ctx.State.RunValidated = false;
+  }
+}
+
+void Run(RunContext& ctx) {
+  RunState& state = ctx.State;
+  state.RunValidated = true;
+  ValidateRun(ctx);
+  if (state.RunValidated) {
+    state.RunBusy = true;
+    ctx.Ui.SetVisible(Control::MnButStop, true);
+    ctx.Ui.SetEnabled(Control::MnButExit, false);
+    ctx.Ui.SetEnabled(Control::MnBtnStart, false);
+    Dispatch(ctx);
+    state.RunBusy = false;
+    ctx.Ui.Focus(Control::MnCbOldDirNm);
+  }
+  if (state.RunValidated) ctx.Ui.SetEnabled(Control::MnBtnRshow, true);
+}
+
+// A single-level compare that ran its pairs ends with a verdict that names the error class of
+// any pair it could not compare; every other run's closing text would claim a whole answer.
+bool StatusNeedsIncompleteText(const RunState& state) {
+  if (state.IoFailures.empty()) return false;
+  const bool treeRun = state.TreeCompareRun || state.ListNewTreeRun || state.ListBothTreesRun;
+  return treeRun || state.ReportLines.empty();
+}
+
+void CleanUp(RunContext& ctx) {
+  RunState& state = ctx.State;
+  Host& ui = ctx.Ui;
+  ui.SetVisible(Control::MnButStop, false);
+  ui.SetEnabled(Control::MnButExit, true);
+  ui.SetEnabled(Control::MnBtnStart, true);
+  ui.SetEnabled(Control::MnCkViewResults, true);
+  for (Control c : {Control::MnImage1, Control::MnImage2, Control::MnTitleProgBar,
+                    Control::MnProgressBar, Control::MnTitlePosPCent}) {
+    ui.SetVisible(c, false);
+  }
+  if (state.HaltRequested) {
+    ui.SetText(Control::MnCurrStatus,
+               "Operation terminated at user request. End results may not be valid.");
+    ui.SetEnabled(Control::MnBtnRshow, false);
+  } else if (StatusNeedsIncompleteText(state)) {
+    ui.SetText(Control::MnCurrStatus, IncompleteRunStatus);
+  }
+  // An exception may have left a run flag set; they hold only around their own run.
+  state.SingleLevelRun = false;
+  state.SelectLikeRun = false;
+  state.SelectUnlikeRun = false;
+  for (StringList* list : {&state.NewDirNames, &state.OldDirNames, &state.PairedNewNames,
+                           &state.PairedOldNames, &state.NewDirDiskNames, &state.OldDirDiskNames,
+                           &state.PairedNewDiskNames, &state.PairedOldDiskNames}) {
+    StringList().swap(*list);
+  }
+}
+
+}  // namespace
+
+void MnBtnStartClick(RunContext& ctx) {
+  ctx.State.IoFailures.clear();
+  try {
+    Run(ctx);
+  } catch (...) {
+    ctx.Ui.SetText(Control::MnCurrStatus,
+                   "Abnormal termination. Check with vendor for problem analysis.");
+    ctx.State.RunBusy = false;
+  }
+  CleanUp(ctx);
+}
+
+void MnButStopClick(RunState& state) {
+  state.HaltRequested = true;
+}
+
+void ShowResults(RunContext& ctx) {
+  const RunState& state = ctx.State;
+  if (state.ShowGraphViewer) {
+    ctx.Ui.OpenViewer(Viewer::Graph);
+  } else if (!state.TreeCompareRun && !state.ListBothTreesRun) {
+    ctx.Ui.OpenViewer(Viewer::SingleList);
+  } else {
+    ctx.Ui.OpenViewer(Viewer::VSplit);
+  }
+  ctx.Ui.Focus(Control::MnButExit);
+}
+
+}  // namespace kav
