@@ -7,7 +7,7 @@
 #include "compare/FileCompare.h"
 #include "compare/FinalMessage.h"
 #include "compare/GroupedSummary.h"
-#include "run/Dispatcher.h"
+#include "core/ShowResults.h"
 
 namespace kav {
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/RunContext.h"
+#include "core/ShowResults.h"
 
 namespace kav {
 
@@ -14,9 +15,6 @@ void MnBtnStartClick(RunContext& ctx);
 
 // "&Halt": asks the running engine to stop at its next poll.
 void MnButStopClick(RunState& state);
-
-// Opens the viewer of the last run ("&Re-Show Last Report Panel", and after a compare).
-void ShowResults(RunContext& ctx);
 
 // Start's validation; leaves State.RunValidated true when the run may go on.
 void ValidateRun(RunContext& ctx);
