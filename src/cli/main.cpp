@@ -71,8 +71,7 @@ int Run(const CliOptions& options) {
     std::cerr << "kavdrift-cli: " << IoErrorText(failure) << '\n';
   }
   if (!host.LastStatus().empty()) std::cerr << MessageLines(host.LastStatus()) << '\n';
-  const RunOutcome outcome{options.Type, host.MessageCount(), selection.Refused(),
-                           host.LastStatus()};
+  const RunOutcome outcome{host.MessageCount(), selection.Refused()};
   return ExitStatusOf(state, outcome);
 }
 

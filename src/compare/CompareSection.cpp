@@ -8,6 +8,7 @@
 #include "compare/FinalMessage.h"
 #include "compare/GroupedSummary.h"
 #include "core/ShowResults.h"
+#include "text/Format.h"
 
 namespace kav {
 namespace {
@@ -73,7 +74,8 @@ std::string RunComparePairs(RunContext& ctx) {
     if (state.HaltRequested) break;
   }
 
-  std::string finalMessage = SelectFinalMessage(records.Totals, state.HaltRequested);
+  state.FinalVerdict = SelectVerdict(records.Totals, state.HaltRequested);
+  std::string finalMessage = Cut(VerdictText(state.FinalVerdict), 70);
   state.ReportLines.push_back(finalMessage);
   return finalMessage;  // the records go with this scope
 }

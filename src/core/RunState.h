@@ -6,6 +6,7 @@
 
 #include "core/TreeNode.h"
 #include "core/TreeTotals.h"
+#include "core/Verdict.h"
 #include "platform/IoError.h"
 
 namespace kav {
@@ -104,6 +105,8 @@ struct RunState {
   // What the last run could not read, in the order met: every file it could not compare and
   // every directory it could not list. Emptied by Start.
   std::vector<IoError> IoFailures;
+  // How the last run ended; None while it runs and after a refused start.
+  Verdict FinalVerdict = Verdict::None;
 
   // Combined report of a type 2 run (tree graph viewer).
   std::vector<ColoredLine> CombinedReport;

@@ -37,6 +37,7 @@ void RunTreeCompare(RunContext& ctx) {
   ShowDirProgress(ctx.Ui);
   s.ShowGraphViewer = !s.OptLsbs;
   RunTreeEngine(ctx);
+  if (!s.HaltRequested) s.FinalVerdict = TreeCompareVerdict(s.Totals);
   SetLegendLabels(ctx.Ui, Control::SplitDelLabel, Control::SplitInsLabel, false);
 }
 
@@ -47,6 +48,7 @@ void RunListNewTree(RunContext& ctx) {
   ctx.Ui.SetEnabled(Control::LsBitChngUp, false);
   ctx.Ui.SetEnabled(Control::LsBitChngDown, false);
   RunTreeEngine(ctx);
+  if (!s.HaltRequested) s.FinalVerdict = TreeListVerdict(s.Totals);
   ctx.Ui.SetEnabled(Control::LsBitChngUp, true);
   ctx.Ui.SetEnabled(Control::LsBitChngDown, true);
 }
@@ -57,6 +59,7 @@ void RunListBothTrees(RunContext& ctx) {
   s.OptLmcf = s.OptGmsg = s.OptLchv = s.OptLsbs = false;
   s.ListBothTreesRun = true;
   RunTreeEngine(ctx);
+  if (!s.HaltRequested) s.FinalVerdict = TreeListVerdict(s.Totals);
 }
 
 void RunSelectLike(RunContext& ctx) {
@@ -138,6 +141,7 @@ void CleanUp(RunContext& ctx) {
     ui.SetText(Control::MnCurrStatus,
                "Operation terminated at user request. End results may not be valid.");
     ui.SetEnabled(Control::MnBtnRshow, false);
+    if (state.FinalVerdict != Verdict::Abnormal) state.FinalVerdict = Verdict::Halted;
   } else if (StatusNeedsIncompleteText(state)) {
     ui.SetText(Control::MnCurrStatus, IncompleteRunStatus);
   }
@@ -156,11 +160,12 @@ void CleanUp(RunContext& ctx) {
 
 void MnBtnStartClick(RunContext& ctx) {
   ctx.State.IoFailures.clear();
+  ctx.State.FinalVerdict = Verdict::None;
   try {
     Run(ctx);
   } catch (...) {
-    ctx.Ui.SetText(Control::MnCurrStatus,
-                   "Abnormal termination. Check with vendor for problem analysis.");
+    ctx.State.FinalVerdict = Verdict::Abnormal;
+    ctx.Ui.SetText(Control::MnCurrStatus, VerdictText(Verdict::Abnormal));
     ctx.State.RunBusy = false;
   }
   CleanUp(ctx);

@@ -113,6 +113,7 @@ TEST(RunCompareSection, HaltDuringTheSecondOfFivePairsWritesNoSummary) {
   };
   MnBtnStartClick(f.ctx);
   EXPECT_EQ(f.state.ReportLines, Lines{PrematureStop});
+  EXPECT_EQ(f.state.FinalVerdict, Verdict::Halted);
   EXPECT_EQ(f.host.LastStatus(),
             "Operation terminated at user request. End results may not be valid.");
   EXPECT_TRUE(f.host.viewersOpened.empty());

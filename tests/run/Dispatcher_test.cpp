@@ -47,6 +47,7 @@ TEST(ValidateRun, ReportsBadDirectoryTextsInOrder) {
     MnBtnStartClick(f.ctx);
     EXPECT_EQ(f.host.messages, Lines{c.message}) << c.newText << "|" << c.oldText;
     EXPECT_FALSE(f.state.RunValidated);
+    EXPECT_EQ(f.state.FinalVerdict, Verdict::None);
     EXPECT_EQ(f.state.ReportLines, Lines{"kept"});
     EXPECT_FALSE(Called(f.host, "enabled MnBtnRshow=1"));
     EXPECT_TRUE(f.host.viewersOpened.empty());
@@ -98,6 +99,7 @@ TEST(MnBtnStartClick, TypeOneForcesItsOptionsOffAndTidiesUp) {
   EXPECT_FALSE(s.RunBusy || s.SingleLevelRun);
   EXPECT_TRUE(s.PairedNewNames.empty() && s.NewDirNames.empty() && s.PairedNewDiskNames.empty());
   EXPECT_EQ(f.host.LastStatus(), "INFORM01: The processed files compare as equivalent files. ");
+  EXPECT_EQ(s.FinalVerdict, Verdict::Equal);
   for (const char* call :
        {"visible MnButStop=1", "enabled MnBtnStart=0", "visible SingleInsLabel=1",
         "visible SingleDelLabel=0", "text MnTitleProgBar=Dir.Progress", "focus MnCbOldDirNm",
@@ -211,6 +213,7 @@ TEST(MnBtnStartClick, AnExceptionEndsTheRunWithAbnormalTermination) {
   f.host.onOpenViewer = [](Viewer) { throw std::runtime_error("viewer failed"); };
   MnBtnStartClick(f.ctx);
   EXPECT_EQ(f.host.LastStatus(), "Abnormal termination. Check with vendor for problem analysis.");
+  EXPECT_EQ(f.state.FinalVerdict, Verdict::Abnormal);
   EXPECT_FALSE(f.state.RunBusy);
   EXPECT_FALSE(f.state.SingleLevelRun);
   EXPECT_TRUE(f.state.PairedNewNames.empty());
@@ -263,6 +266,7 @@ TEST(MnBtnStartClick, TreeTypesSetTheirRunFlags) {
     EXPECT_FALSE(f.state.OptChgo);
     EXPECT_EQ(f.state.OptLsbs, c.lsbs && c.type == 2);
     EXPECT_EQ(f.state.OldDirName, c.type == 5 ? "" : f.tree.Path("old") + "/");
+    EXPECT_EQ(f.state.FinalVerdict, c.type == 2 ? Verdict::Equal : Verdict::Listed);
   }
 }
 
