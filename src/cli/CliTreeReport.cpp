@@ -17,13 +17,13 @@ void WriteSideBySideReport(RunState& state, std::ostream& out) {
 
 }  // namespace
 
-void WriteTreeReport(RunState& state, int type, std::ostream& out, bool colored) {
-  switch (type) {
-    case 5:
+void WriteTreeReport(RunState& state, std::ostream& out, bool colored) {
+  switch (state.RunType) {
+    case CompareType::ListNewTree:
       return WriteSingleListReport(state, out, colored);
-    case 6:
+    case CompareType::ListBothTrees:
       return WritePlainLines(TreeListFileLines(state), out);
-    case 2:
+    case CompareType::TreeCompare:
       if (state.OptLsbs) return WriteSideBySideReport(state, out);
       return WriteColoredLines(state.CombinedReport, out, colored);
     default:

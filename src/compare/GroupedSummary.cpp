@@ -26,8 +26,8 @@ int32_t LineCount(const RunState& state) {
 }
 
 bool UsesFullLayout(const RunState& state) {
-  return state.Panel.MnCbCompareType == CompareTypeItems[0] && !state.OptSpnm &&
-         state.SingleLevelRun && !state.OptChgo;
+  return state.RunType == CompareType::LikeNames && !state.OptSpnm && state.SingleLevelRun &&
+         !state.OptChgo;
 }
 
 void EmitFullLayout(RunContext& ctx, CompareRecords& records) {

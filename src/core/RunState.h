@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CompareTypes.h"
 #include "core/TreeNode.h"
 #include "core/TreeTotals.h"
 #include "core/Verdict.h"
@@ -141,6 +142,7 @@ struct RunState {
   bool OptLchv = false;
   bool OptLsbs = false;
 
+  CompareType RunType = CompareType::None;  // the type of the current or last run
   bool ShowGraphViewer = false;
   bool ListNewTreeRun = false;
   bool ListBothTreesRun = false;

@@ -78,23 +78,21 @@ void RunSelectUnlike(RunContext& ctx) {
   s.SelectUnlikeRun = false;
 }
 
-// The types are tried in the order 1, 2, 5, 6, 3, 4; the item texts are distinct, so the
-// order shows only in which handler a text reaches.
 void Dispatch(RunContext& ctx) {
-  switch (CompareTypeOf(ctx.State.Panel.MnCbCompareType)) {
-    case 1:
+  switch (ctx.State.RunType) {
+    case CompareType::LikeNames:
       return RunLikeNames(ctx);
-    case 2:
+    case CompareType::TreeCompare:
       return RunTreeCompare(ctx);
-    case 5:
+    case CompareType::ListNewTree:
       return RunListNewTree(ctx);
-    case 6:
+    case CompareType::ListBothTrees:
       return RunListBothTrees(ctx);
-    case 3:
+    case CompareType::SelectLike:
       return RunSelectLike(ctx);
-    case 4:
+    case CompareType::SelectUnlike:
       return RunSelectUnlike(ctx);
-    default:
+    case CompareType::None:
       ctx.Ui.ShowMessage(
           "Invalid \"Compare/List Type\" Option String specified.\r"
           "Reselect Option and select \"Start Button\"");
@@ -158,7 +156,12 @@ void CleanUp(RunContext& ctx) {
 
 }  // namespace
 
-void MnBtnStartClick(RunContext& ctx) {
+void RunCompare(RunContext& ctx) {
+  RunCompare(ctx, CompareTypeOf(ctx.State.Panel.MnCbCompareType));
+}
+
+void RunCompare(RunContext& ctx, CompareType type) {
+  ctx.State.RunType = type;
   ctx.State.IoFailures.clear();
   ctx.State.FinalVerdict = Verdict::None;
   try {

@@ -5,13 +5,17 @@
 
 namespace kav {
 
-// "&Start": one whole compare or list run. Validates the directory texts, takes over the
-// preference check boxes as option flags, dispatches on the type text, keeps the busy
-// indicators and "&Halt" in step and tidies up. Never throws: an exception inside the run
-// ends it with the "Abnormal termination" status text. What the run could not read is named in
-// State.IoFailures; a run that was not halted then ends with IncompleteRunStatus, unless it is
-// a single-level compare whose ERROR or WARN01 verdict already says so.
-void MnBtnStartClick(RunContext& ctx);
+// "&Start": one whole compare or list run of the type (None gives the invalid type message).
+// Validates the directory texts, takes over the preference check boxes as option flags,
+// dispatches on the type, keeps the busy indicators and "&Halt" in step and tidies up. Never
+// throws: an exception inside the run ends it with the "Abnormal termination" status text. What the
+// run could not read is named in State.IoFailures; a run that was not halted then ends with
+// IncompleteRunStatus, unless it is a single-level compare whose ERROR or WARN01 verdict already
+// says so.
+void RunCompare(RunContext& ctx, CompareType type);
+
+// The run of the type whose item text the panel holds (State.Panel.MnCbCompareType).
+void RunCompare(RunContext& ctx);
 
 // "&Halt": asks the running engine to stop at its next poll.
 void MnButStopClick(RunState& state);

@@ -7,8 +7,6 @@
 namespace kav {
 namespace {
 
-constexpr int ListNewTreeType = 5;
-
 bool IsBlank(const std::string& text) {
   return text.find_first_not_of(' ') == std::string::npos;
 }
@@ -52,7 +50,7 @@ void ValidateRun(RunContext& ctx) {
   state.HaltRequested = false;
   ClearNameLists(state);
 
-  const bool listNewTree = CompareTypeOf(state.Panel.MnCbCompareType) == ListNewTreeType;
+  const bool listNewTree = state.RunType == CompareType::ListNewTree;
   state.NewDirName = state.Panel.MnCbNewDirNm;
   state.OldDirName = state.Panel.MnCbOldDirNm;
   const bool newBlank = IsBlank(state.NewDirName);

@@ -28,7 +28,7 @@ TEST(RunCompareSection, TypeOneReportListsInsertedDeletedAndPairedFiles) {
   f.tree.File("new/c", "same");
   f.tree.File("old/b", "bb");
   f.tree.File("old/c", "same");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
 
   const Lines expected = {
       "New Dir = " + f.tree.Path("new") + " ",
@@ -68,7 +68,7 @@ TEST(RunCompareSection, OnePairOfEqualFilesEndsWithTheEquivalentLine) {
   CompareFixture f;
   f.tree.File("new/x", "1");
   f.tree.File("old/X", "1");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.SummaryRows(), Lines{"     x                                 1        1 "});
   EXPECT_EQ(f.LastLine(), Equivalent);
   EXPECT_EQ(CountLine(f.host.statuses, Equivalent), 1);
@@ -111,7 +111,7 @@ TEST(RunCompareSection, HaltDuringTheSecondOfFivePairsWritesNoSummary) {
       MnButStopClick(f.state);
     }
   };
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.state.ReportLines, Lines{PrematureStop});
   EXPECT_EQ(f.state.FinalVerdict, Verdict::Halted);
   EXPECT_EQ(f.host.LastStatus(),
@@ -151,7 +151,7 @@ TEST(RunCompareSection, InsertedNamesDoNotHideAReadFailure) {
   f.tree.SizedFile("old/a", 300000);
   f.tree.File("new/only-new", "1");
   f.fs.FailReadAt(f.NewFile("a"), 2);
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.SummaryRows(), (Lines{
                                  "Err  a                                 0        0 ",
                                  "I -  only-new                          1 ",
@@ -165,7 +165,7 @@ TEST(RunCompareSection, BypassShowsTheVerdictWithoutAViewer) {
   f.tree.File("new/x", "1");
   f.tree.File("old/x", "2");
   f.state.Panel.PrCkVeqf = true;
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_TRUE(f.host.viewersOpened.empty());
   EXPECT_EQ(f.host.LastStatus(), "INFORM01: The processed files have differences            .");
   EXPECT_EQ(CountLine(f.host.calls, "focus MnCurrStatus"), 1);

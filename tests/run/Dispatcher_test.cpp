@@ -44,7 +44,7 @@ TEST(ValidateRun, ReportsBadDirectoryTextsInOrder) {
     f.state.Panel.MnCbOldDirNm = text(c.oldText, "old");
     f.SetType(c.type);
     f.state.ReportLines = {"kept"};
-    MnBtnStartClick(f.ctx);
+    RunCompare(f.ctx);
     EXPECT_EQ(f.host.messages, Lines{c.message}) << c.newText << "|" << c.oldText;
     EXPECT_FALSE(f.state.RunValidated);
     EXPECT_EQ(f.state.FinalVerdict, Verdict::None);
@@ -71,12 +71,12 @@ TEST(ValidateRun, AcceptedTextsEndWithSlashAndAreRemembered) {
   EXPECT_FALSE(f.state.OptLchv);
 }
 
-TEST(MnBtnStartClick, AnUnknownTypeTextGivesTheInvalidTypeMessage) {
+TEST(RunCompare, AnUnknownTypeTextGivesTheInvalidTypeMessage) {
   CompareFixture f;
   f.state.Panel.MnCbCompareType = "1. Compare All Like-Name Files - Current New/Old Dir";
   f.tree.File("new/a", "1");
   f.tree.File("old/a", "1");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.host.messages, Lines{"Invalid \"Compare/List Type\" Option String specified.\r"
                                    "Reselect Option and select \"Start Button\""});
   EXPECT_FALSE(f.state.RunValidated);
@@ -85,14 +85,14 @@ TEST(MnBtnStartClick, AnUnknownTypeTextGivesTheInvalidTypeMessage) {
   EXPECT_TRUE(f.host.viewersOpened.empty());
 }
 
-TEST(MnBtnStartClick, TypeOneForcesItsOptionsOffAndTidiesUp) {
+TEST(RunCompare, TypeOneForcesItsOptionsOffAndTidiesUp) {
   CompareFixture f;
   PanelInputs& p = f.state.Panel;
   p.PrCkVeqf = p.PrCkItdt = p.PrCkListDEO = p.PrCkOvsO = p.PrCkLmcf = p.PrCkGmsg = p.PrCkLchv =
       true;
   f.tree.File("new/a", "1");
   f.tree.File("old/a", "1");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   const RunState& s = f.state;
   EXPECT_TRUE(s.OptVeqf && s.OptItdt);
   EXPECT_FALSE(s.OptLdeo || s.OptOvso || s.OptLmcf || s.OptGmsg || s.OptLchv);
@@ -138,7 +138,7 @@ TEST(PrecheckLikeNames, RefusesDirectoriesWithoutFilesOrPairs) {
       expected.replace(expected.find('@'), 4, f.tree.Path(isNew ? "new" : "old"));
       expected += tryTwo;
     }
-    MnBtnStartClick(f.ctx);
+    RunCompare(f.ctx);
     EXPECT_EQ(f.host.messages, Lines{expected});
     Lines focus;
     for (const auto& call : f.host.calls) {
@@ -157,7 +157,7 @@ TEST(PrecheckSelect, TypeThreeNeedsACommonNameAndReopensOnRequest) {
   f.SetType(3);
   f.tree.File("new/a", "1");
   f.tree.File("old/b", "1");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.host.messages,
             Lines{"New and Old Input File Directories have no common named files. \r"
                   " Respecify Directories or use a different filter mask."});
@@ -172,7 +172,7 @@ TEST(PrecheckSelect, TypeThreeNeedsACommonNameAndReopensOnRequest) {
     EXPECT_TRUE(g.state.SelectLikeRun);
     g.state.ReshowSelection = ++shown < 3;
   };
-  MnBtnStartClick(g.ctx);
+  RunCompare(g.ctx);
   EXPECT_TRUE(g.host.messages.empty());
   EXPECT_EQ(g.host.selectionsOpened, std::vector<SelectionWindow>(3, SelectionWindow::LikeNames));
   EXPECT_FALSE(g.state.SelectLikeRun);
@@ -200,18 +200,18 @@ TEST(PrecheckSelect, TypeFourNeedsFilesOnBothSides) {
     if (c.newFile) f.tree.File("new/x", "1");
     if (c.oldFile) f.tree.File("old/y", "1");
     f.host.onOpenSelection = [&](SelectionWindow) { EXPECT_TRUE(f.state.SelectUnlikeRun); };
-    MnBtnStartClick(f.ctx);
+    RunCompare(f.ctx);
     EXPECT_EQ(f.host.messages, c.messages);
     EXPECT_EQ(f.host.selectionsOpened.size(), c.messages.empty() ? 1u : 0u);
   }
 }
 
-TEST(MnBtnStartClick, AnExceptionEndsTheRunWithAbnormalTermination) {
+TEST(RunCompare, AnExceptionEndsTheRunWithAbnormalTermination) {
   CompareFixture f;
   f.tree.File("new/a", "1");
   f.tree.File("old/a", "1");
   f.host.onOpenViewer = [](Viewer) { throw std::runtime_error("viewer failed"); };
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.host.LastStatus(), "Abnormal termination. Check with vendor for problem analysis.");
   EXPECT_EQ(f.state.FinalVerdict, Verdict::Abnormal);
   EXPECT_FALSE(f.state.RunBusy);
@@ -241,7 +241,7 @@ TEST(ShowResults, OpensTheViewerOfTheLastRun) {
   }
 }
 
-TEST(MnBtnStartClick, TreeTypesSetTheirRunFlags) {
+TEST(RunCompare, TreeTypesSetTheirRunFlags) {
   struct Case {
     int type;
     bool lsbs;
@@ -255,7 +255,7 @@ TEST(MnBtnStartClick, TreeTypesSetTheirRunFlags) {
     f.state.Panel.MnCbOldDirNm = *c.oldText ? f.tree.Path(c.oldText) : "";
     f.tree.File("new/a", "1");
     f.tree.File("old/a", "1");
-    MnBtnStartClick(f.ctx);
+    RunCompare(f.ctx);
     EXPECT_TRUE(f.host.messages.empty()) << c.type;
     EXPECT_TRUE(f.state.RunValidated) << c.type;
     EXPECT_EQ(f.state.ListNewTreeRun, c.type == 5);

@@ -30,7 +30,8 @@ struct CompareFixture {
   }
 
   void SetType(int type) {
-    state.Panel.MnCbCompareType = std::string(CompareTypeItems[static_cast<std::size_t>(type - 1)]);
+    state.RunType = static_cast<CompareType>(type);
+    state.Panel.MnCbCompareType = std::string(CompareTypeText(state.RunType));
   }
   std::string NewFile(const std::string& name) const { return tree.Path("new/" + name); }
   std::string OldFile(const std::string& name) const { return tree.Path("old/" + name); }

@@ -81,7 +81,7 @@ struct RecordedRun {
     state.Panel.MnCkViewResults = true;
     state.Panel.PrCkListStyle = sideBySide;
     RunContext ctx = Context();
-    MnBtnStartClick(ctx);
+    RunCompare(ctx);
   }
 };
 

@@ -70,7 +70,7 @@ void TFrmMain::MnBtnStartClick() {
   running_ = true;
   failuresToTell_ = true;
   pumpClock_.invalidate();
-  kav::MnBtnStartClick(ctx_);
+  kav::RunCompare(ctx_);
   ShowPanelChanges(pacer_.TakeAll(), false);
   running_ = false;
   TellFailures();
