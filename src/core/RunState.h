@@ -153,4 +153,14 @@ struct RunState {
   bool RunBusy = false;
 };
 
+// Empties the eight single-level name lists (names and disk names, listed and paired) and
+// releases their memory; a run starts and ends with them empty.
+inline void ReleaseNameLists(RunState& state) {
+  for (StringList* list : {&state.NewDirNames, &state.OldDirNames, &state.PairedNewNames,
+                           &state.PairedOldNames, &state.NewDirDiskNames, &state.OldDirDiskNames,
+                           &state.PairedNewDiskNames, &state.PairedOldDiskNames}) {
+    StringList().swap(*list);
+  }
+}
+
 }  // namespace kav

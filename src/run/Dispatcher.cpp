@@ -147,11 +147,7 @@ void CleanUp(RunContext& ctx) {
   state.SingleLevelRun = false;
   state.SelectLikeRun = false;
   state.SelectUnlikeRun = false;
-  for (StringList* list : {&state.NewDirNames, &state.OldDirNames, &state.PairedNewNames,
-                           &state.PairedOldNames, &state.NewDirDiskNames, &state.OldDirDiskNames,
-                           &state.PairedNewDiskNames, &state.PairedOldDiskNames}) {
-    StringList().swap(*list);
-  }
+  ReleaseNameLists(state);
 }
 
 }  // namespace

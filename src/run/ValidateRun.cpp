@@ -1,6 +1,7 @@
 #include <string>
 
 #include "core/CompareTypes.h"
+#include "core/PreferenceTable.h"
 #include "run/Dispatcher.h"
 #include "tree/TreeRecords.h"
 
@@ -15,27 +16,10 @@ void EnsureTrailingSlash(std::string& dir) {
   if (dir.empty() || dir.back() != '/') dir += '/';
 }
 
-void ClearNameLists(RunState& state) {
-  for (StringList* list : {&state.NewDirNames, &state.OldDirNames, &state.PairedNewNames,
-                           &state.PairedOldNames, &state.NewDirDiskNames, &state.OldDirDiskNames,
-                           &state.PairedNewDiskNames, &state.PairedOldDiskNames}) {
-    list->clear();
-  }
-}
-
 // Every option and run-type flag off, then the checked preferences on.
 void TakeOverOptions(RunState& state) {
   const PanelInputs& panel = state.Panel;
-  state.OptVeqf = panel.PrCkVeqf;
-  state.OptItdt = panel.PrCkItdt;
-  state.OptChgo = panel.PrCkChgO;
-  state.OptSpnm = panel.PrCkSpnm;
-  state.OptLdeo = panel.PrCkListDEO;
-  state.OptOvso = panel.PrCkOvsO;
-  state.OptLmcf = panel.PrCkLmcf;
-  state.OptGmsg = panel.PrCkGmsg;
-  state.OptLchv = panel.PrCkLchv;
-  state.OptLsbs = panel.PrCkListStyle;
+  for (const PreferenceEntry& p : PreferenceTable) state.*p.Option = panel.*p.CheckBox;
   state.ShowGraphViewer = false;
   state.ListNewTreeRun = false;
   state.ListBothTreesRun = false;
@@ -48,7 +32,7 @@ void ValidateRun(RunContext& ctx) {
   RunState& state = ctx.State;
   state.RunValidated = false;
   state.HaltRequested = false;
-  ClearNameLists(state);
+  ReleaseNameLists(state);
 
   const bool listNewTree = state.RunType == CompareType::ListNewTree;
   state.NewDirName = state.Panel.MnCbNewDirNm;

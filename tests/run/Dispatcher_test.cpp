@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/CompareFixture.h"
 
@@ -69,6 +71,29 @@ TEST(ValidateRun, AcceptedTextsEndWithSlashAndAreRemembered) {
   EXPECT_TRUE(f.state.OptItdt);
   EXPECT_TRUE(f.state.OptLsbs);
   EXPECT_FALSE(f.state.OptLchv);
+}
+
+TEST(ValidateRun, EachPreferenceBoxSetsOnlyItsOwnOption) {
+  const std::vector<std::pair<bool PanelInputs::*, bool RunState::*>> boxes = {
+      {&PanelInputs::PrCkVeqf, &RunState::OptVeqf},
+      {&PanelInputs::PrCkItdt, &RunState::OptItdt},
+      {&PanelInputs::PrCkChgO, &RunState::OptChgo},
+      {&PanelInputs::PrCkSpnm, &RunState::OptSpnm},
+      {&PanelInputs::PrCkListDEO, &RunState::OptLdeo},
+      {&PanelInputs::PrCkOvsO, &RunState::OptOvso},
+      {&PanelInputs::PrCkLmcf, &RunState::OptLmcf},
+      {&PanelInputs::PrCkGmsg, &RunState::OptGmsg},
+      {&PanelInputs::PrCkLchv, &RunState::OptLchv},
+      {&PanelInputs::PrCkListStyle, &RunState::OptLsbs},
+  };
+  for (const auto& [box, option] : boxes) {
+    CompareFixture f;
+    f.state.Panel.*box = true;
+    ValidateRun(f.ctx);
+    for (const auto& [otherBox, otherOption] : boxes) {
+      EXPECT_EQ(f.state.*otherOption, otherOption == option) << (otherBox == box);
+    }
+  }
 }
 
 TEST(RunCompare, AnUnknownTypeTextGivesTheInvalidTypeMessage) {
