@@ -56,7 +56,7 @@ void ProcessPair(RunContext& ctx, CompareRecords& records) {
 // Compares every pair in order and returns the verdict line, which also ends the report.
 std::string RunComparePairs(RunContext& ctx) {
   RunState& state = ctx.State;
-  state.PairCount = static_cast<int32_t>(state.PairedNewNames.size());
+  state.PairCount = static_cast<int32_t>(state.Names.PairedNewNames.size());
   CompareRecords records;
 
   ctx.Ui.SetVisible(Control::MnImage1, true);

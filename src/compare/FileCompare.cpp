@@ -125,11 +125,11 @@ void PrepareFilePair(RunContext& ctx, CompareRecords& records) {
   records.Old = InputSide{};
   records.FileResults.push_back(FileResult{});
 
-  records.New.Path =
-      JoinPath(state.NewDirName, DiskNameAt(state.PairedNewNames, state.PairedNewDiskNames, i));
+  records.New.Path = JoinPath(
+      state.NewDirName, DiskNameAt(state.Names.PairedNewNames, state.Names.PairedNewDiskNames, i));
   if (!OpenSide(ctx, records, records.New, true)) return;
-  records.Old.Path =
-      JoinPath(state.OldDirName, DiskNameAt(state.PairedOldNames, state.PairedOldDiskNames, i));
+  records.Old.Path = JoinPath(
+      state.OldDirName, DiskNameAt(state.Names.PairedOldNames, state.Names.PairedOldDiskNames, i));
   if (!OpenSide(ctx, records, records.Old, false)) return;
 
   if ((records.New.NotRegular || records.Old.NotRegular) && NeedsBytes(state, records)) {

@@ -41,9 +41,9 @@ void EmitFullLayout(RunContext& ctx, CompareRecords& records) {
   std::string header = "Ref# Code New-Fi-Name                New-Size Old-Size ";
   if (state.OptItdt) header += "New-File-Date             Old-File-Date";
   Emit(state, header);
-  const std::size_t rows = std::min(records.FileResults.size(), state.PairedNewNames.size());
+  const std::size_t rows = std::min(records.FileResults.size(), state.Names.PairedNewNames.size());
   for (std::size_t k = 0; k < rows; ++k) {
-    Emit(state, FullLayoutRow(records.FileResults[k], state.PairedNewNames[k], state.OptItdt,
+    Emit(state, FullLayoutRow(records.FileResults[k], state.Names.PairedNewNames[k], state.OptItdt,
                               ctx.Locale.Date));
   }
   state.SummaryTotalsLine = LineCount(state);
@@ -69,13 +69,13 @@ void EmitNamedPairsLayout(RunContext& ctx, const CompareRecords& records) {
                              "New-Size Old-Size ";
   if (state.OptItdt) header += "New-File-Date          Old-File-Date";
   Emit(state, header);
-  const std::size_t rows = std::min(
-      {records.FileResults.size(), state.PairedNewNames.size(), state.PairedOldNames.size()});
+  const std::size_t rows = std::min({records.FileResults.size(), state.Names.PairedNewNames.size(),
+                                     state.Names.PairedOldNames.size()});
   for (std::size_t k = 0; k < rows; ++k) {
     const FileResult& result = records.FileResults[k];
     if (state.OptChgo && !result.Changed) continue;
-    Emit(state, NamedPairRow(result, state.PairedNewNames[k], state.PairedOldNames[k], likeNames,
-                             state.OptItdt, ctx.Locale.Date));
+    Emit(state, NamedPairRow(result, state.Names.PairedNewNames[k], state.Names.PairedOldNames[k],
+                             likeNames, state.OptItdt, ctx.Locale.Date));
   }
   state.SummaryTotalsLine = LineCount(state);
   Emit(state, " ");
@@ -118,10 +118,10 @@ void EmitSelection(RunState& state) {
   Emit(state, state.SelectLikeRun
                   ? " USER SELECT FROM LIKE-NAME FILE LIST -- COMPARE/LIST OPTION (3)"
                   : " USER SELECT FROM UNLIKE/LIKE-NAME FILE LIST -- COMPARE/LIST OPTION (4)");
-  for (std::size_t k = 0; k < state.PairedNewNames.size(); ++k) {
-    std::string line = "  " + state.PairedNewNames[k];
-    if (!state.SelectLikeRun && k < state.PairedOldNames.size()) {
-      line += "  :  " + state.PairedOldNames[k];
+  for (std::size_t k = 0; k < state.Names.PairedNewNames.size(); ++k) {
+    std::string line = "  " + state.Names.PairedNewNames[k];
+    if (!state.SelectLikeRun && k < state.Names.PairedOldNames.size()) {
+      line += "  :  " + state.Names.PairedOldNames[k];
     }
     Emit(state, line);
   }

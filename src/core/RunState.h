@@ -59,15 +59,8 @@ struct SplitViewerTexts {
   bool Prepared = false;       // the viewer's `prepared` flag
 };
 
-// The state of the program's runs, owned by the main window for the program's whole life.
-// Every engine, selection window and viewer reads and writes these fields directly.
-struct RunState {
-  PanelInputs Panel;
-
-  std::string ExeDir;
-  bool ReshowSelection = false;
-  int32_t PairCount = 0;
-  StringList ReportLines;
+// The single-level name lists: listed and paired, lower-cased and on disk.
+struct NameLists {
   StringList PairedNewNames;
   StringList PairedOldNames;
   StringList NewDirNames;
@@ -79,6 +72,18 @@ struct RunState {
   StringList OldDirDiskNames;
   StringList PairedNewDiskNames;
   StringList PairedOldDiskNames;
+};
+
+// The state of the program's runs, owned by the main window for the program's whole life.
+// Every engine, selection window and viewer reads and writes these fields directly.
+struct RunState {
+  PanelInputs Panel;
+
+  std::string ExeDir;
+  bool ReshowSelection = false;
+  int32_t PairCount = 0;
+  StringList ReportLines;
+  NameLists Names;  // a run starts and ends with them empty (`Names = {}`)
   std::string LikeSelectionText;
   std::string UnlikeSelectionText;
   int32_t NewNumberedCount = 0;
@@ -152,15 +157,5 @@ struct RunState {
   bool RunValidated = false;
   bool RunBusy = false;
 };
-
-// Empties the eight single-level name lists (names and disk names, listed and paired) and
-// releases their memory; a run starts and ends with them empty.
-inline void ReleaseNameLists(RunState& state) {
-  for (StringList* list : {&state.NewDirNames, &state.OldDirNames, &state.PairedNewNames,
-                           &state.PairedOldNames, &state.NewDirDiskNames, &state.OldDirDiskNames,
-                           &state.PairedNewDiskNames, &state.PairedOldDiskNames}) {
-    StringList().swap(*list);
-  }
-}
 
 }  // namespace kav

@@ -147,7 +147,7 @@ void CleanUp(RunContext& ctx) {
   state.SingleLevelRun = false;
   state.SelectLikeRun = false;
   state.SelectUnlikeRun = false;
-  ReleaseNameLists(state);
+  state.Names = {};
 }
 
 }  // namespace

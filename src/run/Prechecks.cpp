@@ -44,28 +44,30 @@ bool BothListed(RunContext& ctx, const DiskNameIndex& newFiles, const DiskNameIn
 
 void PrecheckLikeNames(RunContext& ctx) {
   RunState& state = ctx.State;
-  if (!ListSide(ctx, state.NewDirName, state.NewDirNames, state.NewDirDiskNames)) return;
-  if (state.NewDirNames.empty()) {
+  if (!ListSide(ctx, state.NewDirName, state.Names.NewDirNames, state.Names.NewDirDiskNames))
+    return;
+  if (state.Names.NewDirNames.empty()) {
     ctx.Ui.ShowMessage("New Input Directory (" + state.Panel.MnCbNewDirNm +
                        ") has no individual files.\r" + TryTypeTwo);
     ctx.Ui.Focus(Control::MnCbNewDirNm);
     return;
   }
-  if (!ListSide(ctx, state.OldDirName, state.OldDirNames, state.OldDirDiskNames)) return;
-  if (state.OldDirNames.empty()) {
+  if (!ListSide(ctx, state.OldDirName, state.Names.OldDirNames, state.Names.OldDirDiskNames))
+    return;
+  if (state.Names.OldDirNames.empty()) {
     ctx.Ui.ShowMessage("Old Input Directory (" + state.Panel.MnCbOldDirNm +
                        ") has no individual files. \r" + TryTypeTwo);
     ctx.Ui.Focus(Control::MnCbOldDirNm);
     return;
   }
   PairLikeNames(state);
-  if (state.PairedNewNames.empty()) {
+  if (state.Names.PairedNewNames.empty()) {
     ctx.Ui.ShowMessage("No paired filenames are found.\rSelect another directory pair.");
     return;
   }
-  const auto pairs = static_cast<int32_t>(state.PairedNewNames.size());
-  state.InsertedCount = static_cast<int32_t>(state.NewDirNames.size()) - pairs;
-  state.DeletedCount = static_cast<int32_t>(state.OldDirNames.size()) - pairs;
+  const auto pairs = static_cast<int32_t>(state.Names.PairedNewNames.size());
+  state.InsertedCount = static_cast<int32_t>(state.Names.NewDirNames.size()) - pairs;
+  state.DeletedCount = static_cast<int32_t>(state.Names.OldDirNames.size()) - pairs;
 
   state.SingleLevelRun = true;
   RemovePairedNames(state);

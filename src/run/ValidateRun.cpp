@@ -32,7 +32,7 @@ void ValidateRun(RunContext& ctx) {
   RunState& state = ctx.State;
   state.RunValidated = false;
   state.HaltRequested = false;
-  ReleaseNameLists(state);
+  state.Names = {};
 
   const bool listNewTree = state.RunType == CompareType::ListNewTree;
   state.NewDirName = state.Panel.MnCbNewDirNm;

@@ -78,8 +78,8 @@ TEST(RunCompareSection, OnePairOfEqualFilesEndsWithTheEquivalentLine) {
 void RunPairs(CompareFixture& f, const Lines& names) {
   f.state.NewDirName = f.tree.Path("new") + "/";
   f.state.OldDirName = f.tree.Path("old") + "/";
-  f.state.PairedNewNames = names;
-  f.state.PairedOldNames = names;
+  f.state.Names.PairedNewNames = names;
+  f.state.Names.PairedOldNames = names;
   f.state.SingleLevelRun = true;
   RunCompareSection(f.ctx);
 }

@@ -20,8 +20,8 @@ struct PairRun : CompareFixture {
     state.OldDirName = tree.Path("old") + "/";
   }
   void Prepare(const std::string& newName, const std::string& oldName) {
-    state.PairedNewNames = {newName};
-    state.PairedOldNames = {oldName};
+    state.Names.PairedNewNames = {newName};
+    state.Names.PairedOldNames = {oldName};
     state.PairCount = 1;
     records.CurrentPairIndex = 0;
     PrepareFilePair(ctx, records);
@@ -221,8 +221,8 @@ TEST(PrepareFilePair, TwoGigabytesOrMoreAreRefusedWithAMessage) {
     r.tree.File("old/f", "");
     const std::string big = c.onNewSide ? r.NewFile("f") : r.OldFile("f");
     std::filesystem::resize_file(big, c.size);  // sparse: no disk is used
-    r.state.PairedNewNames = {"f"};
-    r.state.PairedOldNames = {"f"};
+    r.state.Names.PairedNewNames = {"f"};
+    r.state.Names.PairedOldNames = {"f"};
     PrepareFilePair(r.ctx, r.records);
     EXPECT_EQ(r.records.Totals.TooLarge, c.tooLarge) << c.size;
     if (!c.tooLarge) {

@@ -134,7 +134,7 @@ TEST(GroupedSummary, ItdtRowOfAPairNotProcessedHasNoDates) {
   f.tree.File("new/b", "1");
   f.state.NewDirName = f.tree.Path("new") + "/";
   f.state.OldDirName = f.tree.Path("old") + "/";
-  f.state.PairedNewNames = f.state.PairedOldNames = {"b"};
+  f.state.Names.PairedNewNames = f.state.Names.PairedOldNames = {"b"};
   f.state.SingleLevelRun = true;
   RunCompareSection(f.ctx);
   EXPECT_EQ(f.SummaryRows(), Lines{"Err  b                                 0        0     "});

@@ -122,7 +122,8 @@ TEST(RunCompare, TypeOneForcesItsOptionsOffAndTidiesUp) {
   EXPECT_TRUE(s.OptVeqf && s.OptItdt);
   EXPECT_FALSE(s.OptLdeo || s.OptOvso || s.OptLmcf || s.OptGmsg || s.OptLchv);
   EXPECT_FALSE(s.RunBusy || s.SingleLevelRun);
-  EXPECT_TRUE(s.PairedNewNames.empty() && s.NewDirNames.empty() && s.PairedNewDiskNames.empty());
+  EXPECT_TRUE(s.Names.PairedNewNames.empty() && s.Names.NewDirNames.empty() &&
+              s.Names.PairedNewDiskNames.empty());
   EXPECT_EQ(f.host.LastStatus(), "INFORM01: The processed files compare as equivalent files. ");
   EXPECT_EQ(s.FinalVerdict, Verdict::Equal);
   for (const char* call :
@@ -241,7 +242,7 @@ TEST(RunCompare, AnExceptionEndsTheRunWithAbnormalTermination) {
   EXPECT_EQ(f.state.FinalVerdict, Verdict::Abnormal);
   EXPECT_FALSE(f.state.RunBusy);
   EXPECT_FALSE(f.state.SingleLevelRun);
-  EXPECT_TRUE(f.state.PairedNewNames.empty());
+  EXPECT_TRUE(f.state.Names.PairedNewNames.empty());
   EXPECT_EQ(f.host.calls.back(), "visible MnTitlePosPCent=0");
 }
 
