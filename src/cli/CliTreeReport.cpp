@@ -10,7 +10,7 @@ namespace {
 // A side-by-side report as "Save As" writes it: side by side, its side width the widest row
 // so nothing is cut; a summary-only report (Ovso) stacked.
 void WriteSideBySideReport(RunState& state, std::ostream& out) {
-  if (state.OptOvso) return WritePlainLines(StackedFileLines(state, ""), out);
+  if (state.Options.OptOvso) return WritePlainLines(StackedFileLines(state, ""), out);
   state.MaxRowWidth = LongestSplitRow(state);
   WritePlainLines(SideBySideFileLines(state, state.MaxRowWidth, ""), out);
 }
@@ -24,7 +24,7 @@ void WriteTreeReport(RunState& state, std::ostream& out, bool colored) {
     case CompareType::ListBothTrees:
       return WritePlainLines(TreeListFileLines(state), out);
     case CompareType::TreeCompare:
-      if (state.OptLsbs) return WriteSideBySideReport(state, out);
+      if (state.Options.OptLsbs) return WriteSideBySideReport(state, out);
       return WriteColoredLines(state.CombinedReport, out, colored);
     default:
       return;

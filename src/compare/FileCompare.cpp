@@ -42,7 +42,7 @@ bool DescribeNotRegular(RunContext& ctx, InputSide& side) {
 // the stamps differ.
 bool NeedsBytes(const RunState& state, const CompareRecords& records) {
   return records.New.Size == records.Old.Size &&
-         (state.OptVeqf || records.New.Stamp != records.Old.Stamp);
+         (state.Options.OptVeqf || records.New.Stamp != records.Old.Stamp);
 }
 
 // Opens one side; false (with the return code and run flag set) when the pair cannot go on.
@@ -139,7 +139,7 @@ void PrepareFilePair(RunContext& ctx, CompareRecords& records) {
     return;
   }
 
-  if (!state.OptVeqf && records.New.Stamp == records.Old.Stamp &&
+  if (!state.Options.OptVeqf && records.New.Stamp == records.Old.Stamp &&
       records.New.Size == records.Old.Size) {
     records.FileResults.back().EqualByStamp = true;
     records.Status.EqualByStamp = true;
@@ -169,7 +169,7 @@ void CompareFilePair(RunContext& ctx, CompareRecords& records) {
     status.ReturnCode = DiffReturnCode;
     return;
   }
-  if (!state.OptVeqf && status.EqualByStamp) return;
+  if (!state.Options.OptVeqf && status.EqualByStamp) return;
   CompareBlocks(ctx, records);
 }
 

@@ -13,21 +13,21 @@ struct PreferenceEntry {
   std::string_view Code;
   std::string_view Name;
   bool PanelInputs::*CheckBox;
-  bool RunState::*Option;
+  bool RunOptions::*Option;
 };
 
 // The ten preferences in panel order, the order of the options text.
 inline constexpr std::array<PreferenceEntry, 10> PreferenceTable = {{
-    {"Veqf", "PrCkVeqf", &PanelInputs::PrCkVeqf, &RunState::OptVeqf},
-    {"Chgo", "PrCkChgO", &PanelInputs::PrCkChgO, &RunState::OptChgo},
-    {"Spnm", "PrCkSpnm", &PanelInputs::PrCkSpnm, &RunState::OptSpnm},
-    {"Ldeo", "PrCkListDEO", &PanelInputs::PrCkListDEO, &RunState::OptLdeo},
-    {"Itdt", "PrCkItdt", &PanelInputs::PrCkItdt, &RunState::OptItdt},
-    {"Ovso", "PrCkOvsO", &PanelInputs::PrCkOvsO, &RunState::OptOvso},
-    {"Lmcf", "PrCkLmcf", &PanelInputs::PrCkLmcf, &RunState::OptLmcf},
-    {"Gmsg", "PrCkGmsg", &PanelInputs::PrCkGmsg, &RunState::OptGmsg},
-    {"Lchv", "PrCkLchv", &PanelInputs::PrCkLchv, &RunState::OptLchv},
-    {"Lsbs", "PrCkListStyle", &PanelInputs::PrCkListStyle, &RunState::OptLsbs},
+    {"Veqf", "PrCkVeqf", &PanelInputs::PrCkVeqf, &RunOptions::OptVeqf},
+    {"Chgo", "PrCkChgO", &PanelInputs::PrCkChgO, &RunOptions::OptChgo},
+    {"Spnm", "PrCkSpnm", &PanelInputs::PrCkSpnm, &RunOptions::OptSpnm},
+    {"Ldeo", "PrCkListDEO", &PanelInputs::PrCkListDEO, &RunOptions::OptLdeo},
+    {"Itdt", "PrCkItdt", &PanelInputs::PrCkItdt, &RunOptions::OptItdt},
+    {"Ovso", "PrCkOvsO", &PanelInputs::PrCkOvsO, &RunOptions::OptOvso},
+    {"Lmcf", "PrCkLmcf", &PanelInputs::PrCkLmcf, &RunOptions::OptLmcf},
+    {"Gmsg", "PrCkGmsg", &PanelInputs::PrCkGmsg, &RunOptions::OptGmsg},
+    {"Lchv", "PrCkLchv", &PanelInputs::PrCkLchv, &RunOptions::OptLchv},
+    {"Lsbs", "PrCkListStyle", &PanelInputs::PrCkListStyle, &RunOptions::OptLsbs},
 }};
 
 }  // namespace kav

@@ -59,6 +59,20 @@ struct SplitViewerTexts {
   bool Prepared = false;       // the viewer's `prepared` flag
 };
 
+// The ten option flags a run takes from the preference check boxes (core/PreferenceTable.h).
+struct RunOptions {
+  bool OptVeqf = false;
+  bool OptItdt = false;
+  bool OptChgo = false;
+  bool OptSpnm = false;
+  bool OptLdeo = false;
+  bool OptOvso = false;
+  bool OptLmcf = false;
+  bool OptGmsg = false;
+  bool OptLchv = false;
+  bool OptLsbs = false;
+};
+
 // The single-level name lists: listed and paired, lower-cased and on disk.
 struct NameLists {
   StringList PairedNewNames;
@@ -136,16 +150,7 @@ struct RunState {
   std::string HTop, HWide, HHt, HLeft, HSplit;
   std::string SvGrTop, SvGrLeft, SvTrWidth, SvGrColWid, SvGrWidth, SvGrDNode, SvGrHeight;
 
-  bool OptVeqf = false;
-  bool OptItdt = false;
-  bool OptChgo = false;
-  bool OptSpnm = false;
-  bool OptLdeo = false;
-  bool OptOvso = false;
-  bool OptLmcf = false;
-  bool OptGmsg = false;
-  bool OptLchv = false;
-  bool OptLsbs = false;
+  RunOptions Options;  // taken over from the preferences at Start, then narrowed by the type
 
   CompareType RunType = CompareType::None;  // the type of the current or last run
   bool ShowGraphViewer = false;

@@ -21,7 +21,7 @@ void AddHeader(const RunState& state, ColoredLineWriter& out) {
 }
 
 void AddColumnHeader(const RunState& state, ColoredLineWriter& out) {
-  if (state.OptItdt) {
+  if (state.Options.OptItdt) {
     out.Add(" S-D   Lvl  S-F    Dir/File-Name        (Size)    (#Files)   (File-Time-Stamp)");
     out.Add(" ---   ---  ---    -------------        ------    --------   -----------------");
   } else {
@@ -68,15 +68,15 @@ void AddLegend(ColoredLineWriter& out) {
 
 std::string CombinedOptionsText(const RunState& state) {
   std::string options;
-  if (state.OptVeqf) options += "Veqf ";
-  if (state.OptOvso) return options + "Ovso ";
-  if (state.OptLmcf) {
+  if (state.Options.OptVeqf) options += "Veqf ";
+  if (state.Options.OptOvso) return options + "Ovso ";
+  if (state.Options.OptLmcf) {
     options += "Lmcf ";
-  } else if (state.OptLchv) {
+  } else if (state.Options.OptLchv) {
     options += "Lchv ";
   }
-  if (state.OptGmsg) options += "Gmsg ";
-  if (state.OptItdt) options += "Itdt";
+  if (state.Options.OptGmsg) options += "Gmsg ";
+  if (state.Options.OptItdt) options += "Itdt";
   return options.empty() ? std::string("None") : options;
 }
 
@@ -84,7 +84,7 @@ void AddSummary(const RunState& state, ColoredLineWriter& out) {
   out.SetColor(ColorBlack);
   out.Add(" Kavendrift FINAL SUMMARY TOTALS  ");
   out.SetColor(ColorBlue);
-  if (!state.OptOvso) {
+  if (!state.Options.OptOvso) {
     out.Add(Format(" New Dir = %s ", {state.Panel.MnCbNewDirNm}));
     out.SetColor(ColorRed);
     out.Add(Format(" Old Dir = %s ", {state.Panel.MnCbOldDirNm}));
@@ -116,7 +116,7 @@ void BuildCombinedReport(RunContext& ctx) {
   state.CombinedReport.clear();
   ColoredLineWriter out(state.CombinedReport);
   AddHeader(state, out);
-  if (state.OptOvso) {
+  if (state.Options.OptOvso) {
     // The summary stands alone: the tree view is emptied (the list view is the viewer's).
     state.CombinedTree.clear();
   } else {

@@ -47,11 +47,11 @@ void CombinedRows::Add(const TreeNode& row) {
 }
 
 void CombinedRows::Finish() {
-  if (filteredRows_ > 0 && state_.OptGmsg) EmitFilterMessage();
+  if (filteredRows_ > 0 && state_.Options.OptGmsg) EmitFilterMessage();
 }
 
 void CombinedRows::AddDirectory(const TreeNode& dir) {
-  if (filteredRows_ > 0 && state_.OptGmsg) EmitFilterMessage();
+  if (filteredRows_ > 0 && state_.Options.OptGmsg) EmitFilterMessage();
   hideFiles_ = keepQuiet_ = nonPairedUnderLchv_ = false;
   const bool inserted = dir.ChangeCode == "ID-";
   const bool paired = !inserted && dir.ChangeCode != "DD-";
@@ -59,12 +59,12 @@ void CombinedRows::AddDirectory(const TreeNode& dir) {
   if (paired) {
     out_.SetColor(ColorBlack);
     mark = dir.HasChanges == 1 ? "(*) " : "( ) ";
-  } else if (state_.OptLmcf) {
+  } else if (state_.Options.OptLmcf) {
     hideFiles_ = keepQuiet_ = true;
     Hide(dir);
     return;
   } else {
-    nonPairedUnderLchv_ = state_.OptLchv;
+    nonPairedUnderLchv_ = state_.Options.OptLchv;
     out_.SetColor(inserted ? ColorBlue : ColorRed);
     mark = inserted ? "(+) " : "(-) ";
   }
@@ -87,7 +87,7 @@ void CombinedRows::AddFile(const TreeNode& file) {
   if (hideFiles_ || nonPairedUnderLchv_) return Hide(file);
   const int level = LevelOf(file);
   const bool equal = file.ChangeCode == "   ";
-  if (equal && state_.OptLchv) {
+  if (equal && state_.Options.OptLchv) {
     messageIndent_ = PathDepth(file.Path) + 15 - newBase_;
     return Hide(file);
   }
@@ -100,7 +100,7 @@ void CombinedRows::AddFile(const TreeNode& file) {
     text = head + "   " + " ";
     messageIndent_ = static_cast<int>(text.size());
     out_.SetColor(ColorBlack);
-  } else if (singleSided && !state_.OptLchv) {
+  } else if (singleSided && !state_.Options.OptLchv) {
     return Hide(file);
   } else {
     out_.SetColor(FileColor(file));
@@ -111,13 +111,13 @@ void CombinedRows::AddFile(const TreeNode& file) {
   text += LastComponent(file.Path);
   if (file.ChangeCode == "* -") {
     text += "  (" + size + " - " + FormatThousands(PrintedFileSize(file.OldSize), sep) + ")";
-    if (state_.OptItdt) {
+    if (state_.Options.OptItdt) {
       text += "    (" + DateText(file.Date, locale_.Date) + " - " +
               DateText(file.OldDate, locale_.Date) + ")";
     }
   } else {
     text += "  (" + size + ")";
-    if (state_.OptItdt) text += "    (" + DateText(file.Date, locale_.Date) + ")";
+    if (state_.Options.OptItdt) text += "    (" + DateText(file.Date, locale_.Date) + ")";
   }
   out_.Add(" " + text);
 }

@@ -15,7 +15,7 @@ SideLayout MakeSide(const std::string& root, const RunContext& ctx) {
   SideLayout side;
   side.Root = root;
   side.Base = PathDepth(root) - 1;
-  side.RelativeNames = ctx.State.OptLchv;
+  side.RelativeNames = ctx.State.Options.OptLchv;
   side.ThousandsSeparator = ctx.Locale.ThousandsSeparator;
   return side;
 }
@@ -37,7 +37,7 @@ void FormatRows(RunContext& ctx) {
     const bool hasRight = static_cast<std::size_t>(k) < state.OldTreeLines.size();
     TreeNode* s = hasRight ? state.OldTreeLines[k] : nullptr;
     r.Text = LeftRowText(r, s, left);
-    if (s != nullptr && !state.OptOvso) s->Text = RightRowText(*s, right);
+    if (s != nullptr && !state.Options.OptOvso) s->Text = RightRowText(*s, right);
     previousText = r.Text;
   }
 }
@@ -55,7 +55,7 @@ void BuildSideBySideReport(RunContext& ctx) {
   if (!state.HaltRequested) {
     AppendSideBySideTrailer(ctx);
     // The pool owns the records: releasing a dropped one means letting go of it here.
-    if (state.OptLmcf || state.OptLchv) {
+    if (state.Options.OptLmcf || state.Options.OptLchv) {
       DropFilteredRecords(state.NewTreeNodes);
       DropFilteredRecords(state.OldTreeNodes);
     }

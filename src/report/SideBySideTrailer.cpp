@@ -41,7 +41,7 @@ void AppendLegend(RunState& state) {
 
 void AppendSummary(RunState& state) {
   std::string title = "Kavendrift FINAL SUMMARY TOTALS FOR SIDE-BY-SIDE REPORT";
-  if (state.OptOvso) title += "  " + state.StartStamp;
+  if (state.Options.OptOvso) title += "  " + state.StartStamp;
   AddRowPair(state, title, "   ");
   AddRowPair(state, Format("New Dir = %s ", {state.Panel.MnCbNewDirNm}), "   ");
   AddRowPair(state, Format("Old Dir = %s ", {state.Panel.MnCbOldDirNm}), "   ");
@@ -53,29 +53,29 @@ void AppendSummary(RunState& state) {
 void SetColumnHeaders(RunState& state) {
   SplitViewerTexts& split = state.Split;
   // A summary-only report has no columns; a header left from an earlier run must not show.
-  split.HeadersShown = !state.OptOvso;
-  split.LeftHeader = state.OptOvso ? std::string() : std::string(LeftHeaderText);
-  split.RightHeader = state.OptOvso ? std::string() : std::string(RightHeaderText);
+  split.HeadersShown = !state.Options.OptOvso;
+  split.LeftHeader = state.Options.OptOvso ? std::string() : std::string(LeftHeaderText);
+  split.RightHeader = state.Options.OptOvso ? std::string() : std::string(RightHeaderText);
 }
 
 }  // namespace
 
 std::string SideBySideOptionsText(const RunState& state) {
   std::string options;
-  if (state.OptVeqf) options += "Veqf ";
-  if (state.OptOvso) {
+  if (state.Options.OptVeqf) options += "Veqf ";
+  if (state.Options.OptOvso) {
     options += "Ovso ";
   } else {
-    if (state.OptLchv) options += "Lchv ";
-    if (state.OptLmcf) options += "Lmcf ";
-    if (state.OptGmsg) options += "Gmsg ";
+    if (state.Options.OptLchv) options += "Lchv ";
+    if (state.Options.OptLmcf) options += "Lmcf ";
+    if (state.Options.OptGmsg) options += "Gmsg ";
   }
   return options + "Lsbs";
 }
 
 void AppendSideBySideTrailer(RunContext& ctx) {
   RunState& state = ctx.State;
-  if (!state.OptOvso) {
+  if (!state.Options.OptOvso) {
     state.NewNumberedCount = static_cast<int32_t>(state.NewTreeLines.size());
     state.OldNumberedCount = static_cast<int32_t>(state.OldTreeLines.size());
     AppendLegend(state);

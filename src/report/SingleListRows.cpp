@@ -21,7 +21,7 @@ uint32_t TreeRowColor(RunState& state, int row) {
   uint32_t color = ColorBlue;
   if (record.Kind == NodeDir) {
     color = ColorRed;
-    if (state.OptLdeo && row >= 1 && lines[row - 1] != nullptr) {
+    if (state.Options.OptLdeo && row >= 1 && lines[row - 1] != nullptr) {
       const TreeNode& previous = *lines[row - 1];
       if (previous.ParentIndex == record.ParentIndex) {
         color = previous.Color;

@@ -84,11 +84,11 @@ Lines SideBySideFileLines(const RunState& state, int sideWidth, std::string_view
 
 Lines StackedFileLines(const RunState& state, std::string_view title) {
   Lines lines;
-  if (!state.OptOvso) lines.push_back(FirstLine(title));
+  if (!state.Options.OptOvso) lines.push_back(FirstLine(title));
   lines.push_back("Kavendrift Double-Stacked Compare Report");
   lines.push_back(" ");
   const int numbered = state.NewNumberedCount;
-  if (!state.OptOvso) {
+  if (!state.Options.OptOvso) {
     lines.push_back("Section 1 -- " + ShownRow(state, SplitSide::Left, 0));
     lines.push_back(state.Split.LeftHeader);
     AddRows(lines, state, SplitSide::Left, 1, numbered);

@@ -26,7 +26,7 @@ TreeNode* RecordAt(const RunState& state, SplitSide side, int row) {
 // Type 6 listing: directories red, or under Ldeo alternating red and blue by parent.
 uint32_t TreeListColor(const RunState& state, SplitSide side, int row, const TreeNode& record) {
   if (record.Kind != NodeDir) return ColorBlue;
-  if (!state.OptLdeo || row < 1) return ColorRed;
+  if (!state.Options.OptLdeo || row < 1) return ColorRed;
   const TreeNode* above = RecordAt(state, side, row - 1);
   if (above == nullptr) return ColorRed;
   if (above->ParentIndex == record.ParentIndex) return above->Color;

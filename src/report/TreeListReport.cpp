@@ -80,10 +80,10 @@ std::string TreeListLine(const TreeNode& record, int rootDepth, bool withDate,
 void ListNewTree(RunContext& ctx) {
   RunState& state = ctx.State;
   ScanTree(ctx, state.NewTreeLines, state.NewDirName);
-  BuildLines(state.NewTreeLines, true, state.OptItdt, ctx.Locale);
+  BuildLines(state.NewTreeLines, true, state.Options.OptItdt, ctx.Locale);
   state.SummaryTopLine = 0;
   state.SummaryTotalsLine = static_cast<int32_t>(state.NewTreeLines.size()) + 1;
-  const char* pattern = state.OptLdeo
+  const char* pattern = state.Options.OptLdeo
                             ? "Single Tree List Summary - Dirs = %d Files = %d OPTIONS = Ldeo"
                             : "Single Tree List Summary - Dirs = %d Files = %d OPTIONS = None";
   SummaryRecord(state, state.NewTreeLines)->Path =
@@ -103,16 +103,18 @@ void ListBothTrees(RunContext& ctx) {
   BuildLines(state.OldTreeLines, false, false, ctx.Locale);
 
   SplitViewerTexts& split = state.Split;
-  split.LeftHeader = state.OptLdeo ? " Ref# ...Lvl# New-Dir-Name (Dir-Total/File Size)"
-                                   : " Ref# ...Lvl# New-Dir/File-Name (Dir-Total/File Size)";
-  split.RightHeader = state.OptLdeo ? " Ref# ...Lvl# Old-Dir-Name (Dir-Total/File Size)"
-                                    : " Ref# ...Lvl# Old-Dir/File-Name (Dir-Total/File Size)";
+  split.LeftHeader = state.Options.OptLdeo
+                         ? " Ref# ...Lvl# New-Dir-Name (Dir-Total/File Size)"
+                         : " Ref# ...Lvl# New-Dir/File-Name (Dir-Total/File Size)";
+  split.RightHeader = state.Options.OptLdeo
+                          ? " Ref# ...Lvl# Old-Dir-Name (Dir-Total/File Size)"
+                          : " Ref# ...Lvl# Old-Dir/File-Name (Dir-Total/File Size)";
   split.HeadersShown = true;
   split.Caption =
       std::string("Kavendrift Extended File Compare/List --  Two Directory Tree List ") +
-      (state.OptLdeo ? "" : "and Sub-level File Names");
+      (state.Options.OptLdeo ? "" : "and Sub-level File Names");
 
-  const std::string_view options = state.OptLdeo ? "Ldeo" : "None";
+  const std::string_view options = state.Options.OptLdeo ? "Ldeo" : "None";
   SummaryRecord(state, state.NewTreeLines)->Text =
       Format("SUMMARY - New-Dirs = %d New-Files = %d OPTIONS = %s",
              {int64_t{totals.NewDirTotal}, int64_t{totals.NewFileTotal}, options});

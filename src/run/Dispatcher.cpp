@@ -21,7 +21,8 @@ void SetLegendLabels(Host& ui, Control deleted, Control inserted, bool visible) 
 
 void RunLikeNames(RunContext& ctx) {
   RunState& s = ctx.State;
-  s.OptLdeo = s.OptOvso = s.OptLmcf = s.OptGmsg = s.OptLchv = false;
+  s.Options.OptLdeo = s.Options.OptOvso = s.Options.OptLmcf = s.Options.OptGmsg =
+      s.Options.OptLchv = false;
   SetLegendLabels(ctx.Ui, Control::SingleDelLabel, Control::SingleInsLabel, true);
   ShowDirProgress(ctx.Ui);
   PrecheckLikeNames(ctx);
@@ -30,12 +31,12 @@ void RunLikeNames(RunContext& ctx) {
 
 void RunTreeCompare(RunContext& ctx) {
   RunState& s = ctx.State;
-  s.OptChgo = s.OptSpnm = s.OptLdeo = false;
-  if (s.OptLmcf) s.OptLchv = false;
+  s.Options.OptChgo = s.Options.OptSpnm = s.Options.OptLdeo = false;
+  if (s.Options.OptLmcf) s.Options.OptLchv = false;
   s.TreeCompareRun = true;
   SetLegendLabels(ctx.Ui, Control::SplitDelLabel, Control::SplitInsLabel, true);
   ShowDirProgress(ctx.Ui);
-  s.ShowGraphViewer = !s.OptLsbs;
+  s.ShowGraphViewer = !s.Options.OptLsbs;
   RunTreeEngine(ctx);
   if (!s.HaltRequested) s.FinalVerdict = TreeCompareVerdict(s.Totals);
   SetLegendLabels(ctx.Ui, Control::SplitDelLabel, Control::SplitInsLabel, false);
@@ -43,7 +44,8 @@ void RunTreeCompare(RunContext& ctx) {
 
 void RunListNewTree(RunContext& ctx) {
   RunState& s = ctx.State;
-  s.OptVeqf = s.OptChgo = s.OptSpnm = s.OptOvso = s.OptLmcf = s.OptGmsg = s.OptLchv = false;
+  s.Options.OptVeqf = s.Options.OptChgo = s.Options.OptSpnm = s.Options.OptOvso =
+      s.Options.OptLmcf = s.Options.OptGmsg = s.Options.OptLchv = false;
   s.ListNewTreeRun = true;
   ctx.Ui.SetEnabled(Control::LsBitChngUp, false);
   ctx.Ui.SetEnabled(Control::LsBitChngDown, false);
@@ -55,8 +57,9 @@ void RunListNewTree(RunContext& ctx) {
 
 void RunListBothTrees(RunContext& ctx) {
   RunState& s = ctx.State;
-  s.OptVeqf = s.OptChgo = s.OptItdt = s.OptSpnm = s.OptOvso = false;
-  s.OptLmcf = s.OptGmsg = s.OptLchv = s.OptLsbs = false;
+  s.Options.OptVeqf = s.Options.OptChgo = s.Options.OptItdt = s.Options.OptSpnm =
+      s.Options.OptOvso = false;
+  s.Options.OptLmcf = s.Options.OptGmsg = s.Options.OptLchv = s.Options.OptLsbs = false;
   s.ListBothTreesRun = true;
   RunTreeEngine(ctx);
   if (!s.HaltRequested) s.FinalVerdict = TreeListVerdict(s.Totals);
@@ -64,7 +67,8 @@ void RunListBothTrees(RunContext& ctx) {
 
 void RunSelectLike(RunContext& ctx) {
   RunState& s = ctx.State;
-  s.OptLdeo = s.OptSpnm = s.OptOvso = s.OptLmcf = s.OptGmsg = s.OptLchv = false;
+  s.Options.OptLdeo = s.Options.OptSpnm = s.Options.OptOvso = s.Options.OptLmcf =
+      s.Options.OptGmsg = s.Options.OptLchv = false;
   s.SelectLikeRun = true;
   PrecheckSelectLike(ctx);
   s.SelectLikeRun = false;
@@ -72,7 +76,8 @@ void RunSelectLike(RunContext& ctx) {
 
 void RunSelectUnlike(RunContext& ctx) {
   RunState& s = ctx.State;
-  s.OptSpnm = s.OptLdeo = s.OptOvso = s.OptLmcf = s.OptGmsg = s.OptLchv = false;
+  s.Options.OptSpnm = s.Options.OptLdeo = s.Options.OptOvso = s.Options.OptLmcf =
+      s.Options.OptGmsg = s.Options.OptLchv = false;
   s.SelectUnlikeRun = true;
   PrecheckSelectUnlike(ctx);
   s.SelectUnlikeRun = false;

@@ -19,7 +19,7 @@ void EnsureTrailingSlash(std::string& dir) {
 // Every option and run-type flag off, then the checked preferences on.
 void TakeOverOptions(RunState& state) {
   const PanelInputs& panel = state.Panel;
-  for (const PreferenceEntry& p : PreferenceTable) state.*p.Option = panel.*p.CheckBox;
+  for (const PreferenceEntry& p : PreferenceTable) state.Options.*p.Option = panel.*p.CheckBox;
   state.ShowGraphViewer = false;
   state.ListNewTreeRun = false;
   state.ListBothTreesRun = false;

@@ -126,7 +126,7 @@ TEST(RunCompareSection, HaltDuringTheSecondOfFivePairsWritesNoSummary) {
 TEST(RunCompareSection, AReadFailureIsCountedOnceAsNotProcessed) {
   // The failing pair is the last one, where a second summary could slip in.
   CompareFixture f;
-  f.state.OptVeqf = true;
+  f.state.Options.OptVeqf = true;
   for (const char* name : {"a", "b"}) {
     f.tree.SizedFile(std::string("new/") + name, 300000);
     f.tree.SizedFile(std::string("old/") + name, 300000);

@@ -130,7 +130,7 @@ TEST(GroupedSummary, ItdtAddsDateAndTimeToPairedAndDeletedRows) {
 
 TEST(GroupedSummary, ItdtRowOfAPairNotProcessedHasNoDates) {
   CompareFixture f;
-  f.state.OptItdt = true;
+  f.state.Options.OptItdt = true;
   f.tree.File("new/b", "1");
   f.state.NewDirName = f.tree.Path("new") + "/";
   f.state.OldDirName = f.tree.Path("old") + "/";

@@ -146,8 +146,8 @@ TEST(CombinedReport, RebuildingGivesTheSameReportAndLeavesRecordsAlone) {
 TEST(CombinedReport, OverallSummaryOnlyLeavesTitleNamesAndSummary) {
   test::ReportRows rows;
   CombinedExample(rows);
-  rows.state.OptOvso = true;
-  rows.state.OptVeqf = true;
+  rows.state.Options.OptOvso = true;
+  rows.state.Options.OptVeqf = true;
   rows.state.CombinedTree.resize(3);
   BuildCombinedReport(rows.ctx);
 
@@ -180,8 +180,8 @@ void FilterExample(test::ReportRows& rows) {
 TEST(CombinedReport, LchvWithGmsgReplacesHiddenRowsByIndentedMessages) {
   test::ReportRows rows;
   FilterExample(rows);
-  rows.state.OptLchv = true;
-  rows.state.OptGmsg = true;
+  rows.state.Options.OptLchv = true;
+  rows.state.Options.OptGmsg = true;
   BuildCombinedReport(rows.ctx);
   const std::string b16(16, ' '), b17(17, ' ');
   const Lines expected = {{ColorBlack, b16 + b17 + "(1 Matched Line(s) Filtered)"},
@@ -201,7 +201,7 @@ TEST(CombinedReport, LchvWithGmsgReplacesHiddenRowsByIndentedMessages) {
 TEST(CombinedReport, LchvWithoutGmsgHidesSilently) {
   test::ReportRows rows;
   FilterExample(rows);
-  rows.state.OptLchv = true;
+  rows.state.Options.OptLchv = true;
   BuildCombinedReport(rows.ctx);
   Lines got = RowLines(rows.state.CombinedReport);
   ASSERT_EQ(got.size(), 4u);
@@ -213,7 +213,7 @@ TEST(CombinedReport, LchvWithoutGmsgHidesSilently) {
 TEST(CombinedReport, WithoutOptionsSingleFilesAreHiddenAndEqualFilesShown) {
   test::ReportRows rows;
   FilterExample(rows);
-  rows.state.OptGmsg = true;
+  rows.state.Options.OptGmsg = true;
   BuildCombinedReport(rows.ctx);
   Lines got = RowLines(rows.state.CombinedReport);
   ASSERT_EQ(got.size(), 8u);
@@ -235,8 +235,8 @@ TEST(CombinedReport, LmcfCountsSingleFilesIntoTheNextMessage) {
   rows.Add(lines, NodeFile, "/old/base/sub/x.txt", "D -", 1);
   rows.Add(lines, NodeDir, "/new/base/zed", "ID-", 1);  // listed by mistake: stays quiet
   rows.Add(lines, NodeFile, "/new/base/zed/y.txt", "I -", 1);
-  rows.state.OptLmcf = true;
-  rows.state.OptGmsg = true;
+  rows.state.Options.OptLmcf = true;
+  rows.state.Options.OptGmsg = true;
   BuildCombinedReport(rows.ctx);
   Lines got = RowLines(rows.state.CombinedReport);
   const std::string b3(3, ' '), b17(17, ' ');
@@ -281,7 +281,7 @@ TEST(CombinedReport, ItdtAddsTheStampColumnAndDates) {
   changed->Date = jan5;
   changed->OldDate = dec31;
   rows.Add(lines, NodeFile, "/new/base/e.txt", "   ", 3)->Date = dec31;
-  rows.state.OptItdt = true;
+  rows.state.Options.OptItdt = true;
   BuildCombinedReport(rows.ctx);
   const Lines& report = rows.state.CombinedReport;
   ASSERT_GT(report.size(), 8u);

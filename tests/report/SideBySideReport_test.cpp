@@ -97,8 +97,8 @@ TEST(SideBySideReport, OverallSummaryOnlyGivesSummaryRowsAndNoCounts) {
   test::ReportRows rows;
   RunState& state = rows.state;
   state.TreeCompareRun = true;
-  state.OptOvso = true;
-  state.OptVeqf = true;
+  state.Options.OptOvso = true;
+  state.Options.OptVeqf = true;
   state.Split.HeadersShown = true;  // left over from an earlier run
   state.Split.LeftHeader = "old header";
   BuildSideBySideReport(rows.ctx);
@@ -139,10 +139,10 @@ TEST(SideBySideReport, OptionsTextFollowsTheFlagsAndEndsWithLsbs) {
   };
   for (const Case& c : cases) {
     test::ReportRows rows;
-    rows.state.OptVeqf = c.veqf;
-    rows.state.OptLchv = c.lchv;
-    rows.state.OptLmcf = c.lmcf;
-    rows.state.OptGmsg = c.gmsg;
+    rows.state.Options.OptVeqf = c.veqf;
+    rows.state.Options.OptLchv = c.lchv;
+    rows.state.Options.OptLmcf = c.lmcf;
+    rows.state.Options.OptGmsg = c.gmsg;
     BuildSideBySideReport(rows.ctx);
     const TreeNodeList& lines = rows.state.NewTreeLines;
     ASSERT_GE(lines.size(), 2u);
@@ -153,7 +153,7 @@ TEST(SideBySideReport, OptionsTextFollowsTheFlagsAndEndsWithLsbs) {
 TEST(SideBySideReport, RelativeNamesUnderLchv) {
   test::ReportRows rows;
   RunState& state = rows.state;
-  state.OptLchv = true;
+  state.Options.OptLchv = true;
   rows.Add(state.NewTreeLines, NodeDir, "/new/base/", "   ", 9, ColorRed);
   rows.Add(state.OldTreeLines, NodeDir, "/old/base/", "   ", 9, ColorRed);
   rows.Add(state.NewTreeLines, NodeDir, "/new/base/sub/deeper", "ID-", 9, ColorRed);
@@ -270,7 +270,7 @@ TEST(SideBySideReport, ExampleTreesOnDiskThroughTheEngine) {
   state.NewDirName = tree.Path("new/base") + "/";
   state.OldDirName = tree.Path("old/base") + "/";
   state.TreeCompareRun = true;
-  state.OptLsbs = true;
+  state.Options.OptLsbs = true;
   RunTreeEngine(rows.ctx);
 
   const Texts left = test::ReportRows::Texts(state.NewTreeLines);

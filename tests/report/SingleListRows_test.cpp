@@ -105,7 +105,7 @@ struct TreeRow {
 RunState TreeState(const std::vector<TreeRow>& rows, bool ldeo) {
   RunState state;
   state.ListNewTreeRun = true;
-  state.OptLdeo = ldeo;
+  state.Options.OptLdeo = ldeo;
   for (const TreeRow& row : rows) {
     TreeNode* node = state.TreeNodes.Add();
     node->Kind = row.Kind;

@@ -15,7 +15,7 @@ using Lines = std::vector<std::string>;
 struct Example : test::ReportRows {
   explicit Example(bool summaryOnly = false) {
     if (summaryOnly) {
-      state.OptOvso = true;
+      state.Options.OptOvso = true;
       state.TreeCompareRun = true;
     } else {
       SideBySideExample();

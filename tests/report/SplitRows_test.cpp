@@ -125,7 +125,7 @@ std::vector<uint32_t> Colors(const TreeNodeList& list) {
 TEST(SplitRowColor, TreeListingAlternatesDirectoriesByParentUnderLdeo) {
   test::ReportRows rows;
   TreeListing(rows);
-  rows.state.OptLdeo = true;
+  rows.state.Options.OptLdeo = true;
   ColorAllSplitRows(rows.state);
   const std::vector<uint32_t> expected = {ColorBlue, ColorBlue, ColorRed,
                                           ColorBlue, ColorRed,  ColorRed};

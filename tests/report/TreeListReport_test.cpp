@@ -72,7 +72,7 @@ TEST(ListNewTree, DirectoriesOnlyStillCountAllFiles) {
   tree.SizedFile("Sub/b", 234);
   TreeRun run;
   run.state.NewDirName = DirOf(tree);
-  run.state.OptLdeo = true;
+  run.state.Options.OptLdeo = true;
   RunContext ctx = run.Context();
   ListNewTree(ctx);
   const RootFacts root = FactsOf(DirOf(tree));
@@ -87,7 +87,7 @@ TEST(ListNewTree, DatesFollowFilesUnderItdt) {
   tree.File("dated", "12345", TempTree::LocalTime(2024, 1, 5, 13, 5, 0));
   TreeRun run;
   run.state.NewDirName = DirOf(tree);
-  run.state.OptItdt = true;
+  run.state.Options.OptItdt = true;
   RunContext ctx = run.Context();
   ListNewTree(ctx);
   ASSERT_EQ(run.state.ReportLines.size(), 3u);
@@ -180,7 +180,7 @@ TEST(ListBothTrees, DirectoriesOnlyChangesHeadersCaptionAndOptions) {
   TreeRun run;
   run.state.NewDirName = DirOf(tree, "New");
   run.state.OldDirName = DirOf(tree, "Old");
-  run.state.OptLdeo = true;
+  run.state.Options.OptLdeo = true;
   RunContext ctx = run.Context();
   ListBothTrees(ctx);
   EXPECT_EQ(run.state.NewTreeLines[0]->Text, "SUMMARY - New-Dirs = 1 New-Files = 1 OPTIONS = Ldeo");

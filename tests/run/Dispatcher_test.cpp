@@ -60,7 +60,7 @@ TEST(ValidateRun, AcceptedTextsEndWithSlashAndAreRemembered) {
   CompareFixture f;
   f.state.Panel.PrCkItdt = true;
   f.state.Panel.PrCkListStyle = true;
-  f.state.OptLchv = true;  // left from an earlier run
+  f.state.Options.OptLchv = true;  // left from an earlier run
   f.state.RunValidated = true;
   ValidateRun(f.ctx);
   EXPECT_TRUE(f.state.RunValidated);
@@ -68,30 +68,30 @@ TEST(ValidateRun, AcceptedTextsEndWithSlashAndAreRemembered) {
   EXPECT_EQ(f.state.OldDirName, f.tree.Path("old") + "/");
   EXPECT_TRUE(Called(f.host, "remember MnCbNewDirNm=" + f.tree.Path("new")));
   EXPECT_TRUE(Called(f.host, "remember MnCbOldDirNm=" + f.tree.Path("old")));
-  EXPECT_TRUE(f.state.OptItdt);
-  EXPECT_TRUE(f.state.OptLsbs);
-  EXPECT_FALSE(f.state.OptLchv);
+  EXPECT_TRUE(f.state.Options.OptItdt);
+  EXPECT_TRUE(f.state.Options.OptLsbs);
+  EXPECT_FALSE(f.state.Options.OptLchv);
 }
 
 TEST(ValidateRun, EachPreferenceBoxSetsOnlyItsOwnOption) {
-  const std::vector<std::pair<bool PanelInputs::*, bool RunState::*>> boxes = {
-      {&PanelInputs::PrCkVeqf, &RunState::OptVeqf},
-      {&PanelInputs::PrCkItdt, &RunState::OptItdt},
-      {&PanelInputs::PrCkChgO, &RunState::OptChgo},
-      {&PanelInputs::PrCkSpnm, &RunState::OptSpnm},
-      {&PanelInputs::PrCkListDEO, &RunState::OptLdeo},
-      {&PanelInputs::PrCkOvsO, &RunState::OptOvso},
-      {&PanelInputs::PrCkLmcf, &RunState::OptLmcf},
-      {&PanelInputs::PrCkGmsg, &RunState::OptGmsg},
-      {&PanelInputs::PrCkLchv, &RunState::OptLchv},
-      {&PanelInputs::PrCkListStyle, &RunState::OptLsbs},
+  const std::vector<std::pair<bool PanelInputs::*, bool RunOptions::*>> boxes = {
+      {&PanelInputs::PrCkVeqf, &RunOptions::OptVeqf},
+      {&PanelInputs::PrCkItdt, &RunOptions::OptItdt},
+      {&PanelInputs::PrCkChgO, &RunOptions::OptChgo},
+      {&PanelInputs::PrCkSpnm, &RunOptions::OptSpnm},
+      {&PanelInputs::PrCkListDEO, &RunOptions::OptLdeo},
+      {&PanelInputs::PrCkOvsO, &RunOptions::OptOvso},
+      {&PanelInputs::PrCkLmcf, &RunOptions::OptLmcf},
+      {&PanelInputs::PrCkGmsg, &RunOptions::OptGmsg},
+      {&PanelInputs::PrCkLchv, &RunOptions::OptLchv},
+      {&PanelInputs::PrCkListStyle, &RunOptions::OptLsbs},
   };
   for (const auto& [box, option] : boxes) {
     CompareFixture f;
     f.state.Panel.*box = true;
     ValidateRun(f.ctx);
     for (const auto& [otherBox, otherOption] : boxes) {
-      EXPECT_EQ(f.state.*otherOption, otherOption == option) << (otherBox == box);
+      EXPECT_EQ(f.state.Options.*otherOption, otherOption == option) << (otherBox == box);
     }
   }
 }
@@ -119,8 +119,9 @@ TEST(RunCompare, TypeOneForcesItsOptionsOffAndTidiesUp) {
   f.tree.File("old/a", "1");
   RunCompare(f.ctx);
   const RunState& s = f.state;
-  EXPECT_TRUE(s.OptVeqf && s.OptItdt);
-  EXPECT_FALSE(s.OptLdeo || s.OptOvso || s.OptLmcf || s.OptGmsg || s.OptLchv);
+  EXPECT_TRUE(s.Options.OptVeqf && s.Options.OptItdt);
+  EXPECT_FALSE(s.Options.OptLdeo || s.Options.OptOvso || s.Options.OptLmcf || s.Options.OptGmsg ||
+               s.Options.OptLchv);
   EXPECT_FALSE(s.RunBusy || s.SingleLevelRun);
   EXPECT_TRUE(s.Names.PairedNewNames.empty() && s.Names.NewDirNames.empty() &&
               s.Names.PairedNewDiskNames.empty());
@@ -288,9 +289,9 @@ TEST(RunCompare, TreeTypesSetTheirRunFlags) {
     EXPECT_EQ(f.state.ListBothTreesRun, c.type == 6);
     EXPECT_EQ(f.state.TreeCompareRun, c.type == 2);
     EXPECT_EQ(f.state.ShowGraphViewer, c.type == 2 && !c.lsbs);
-    EXPECT_EQ(f.state.OptVeqf, c.type == 2);
-    EXPECT_FALSE(f.state.OptChgo);
-    EXPECT_EQ(f.state.OptLsbs, c.lsbs && c.type == 2);
+    EXPECT_EQ(f.state.Options.OptVeqf, c.type == 2);
+    EXPECT_FALSE(f.state.Options.OptChgo);
+    EXPECT_EQ(f.state.Options.OptLsbs, c.lsbs && c.type == 2);
     EXPECT_EQ(f.state.OldDirName, c.type == 5 ? "" : f.tree.Path("old") + "/");
     EXPECT_EQ(f.state.FinalVerdict, c.type == 2 ? Verdict::Equal : Verdict::Listed);
   }

@@ -32,7 +32,7 @@ struct EngineRun {
     s.Panel.MnCbOldDirNm = tree.Path("Old");
     s.TreeCompareRun = flow == Flow::Combined || flow == Flow::SideBySide;
     s.ShowGraphViewer = flow == Flow::Combined;
-    s.OptLsbs = flow == Flow::SideBySide;
+    s.Options.OptLsbs = flow == Flow::SideBySide;
     s.ListNewTreeRun = flow == Flow::ListNew;
     s.ListBothTreesRun = flow == Flow::ListBoth;
   }

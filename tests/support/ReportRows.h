@@ -67,7 +67,7 @@ struct ReportRows {
     Add(state.NewTreeLines, NodeFile, "/new/base/sub/a.bin", "I -", 5, ColorGreen);
     Filler(state.OldTreeLines);
     state.TreeCompareRun = true;
-    state.OptLsbs = true;
+    state.Options.OptLsbs = true;
     state.Totals.NewFileTotal = 2;
     state.Totals.TotalFiles = 1;
     state.Totals.ChangedFiles = 1;

@@ -334,7 +334,7 @@ void TFrmGraph::GrButLegendClick() {
 
 void TFrmGraph::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!ctx_->State.OptOvso && TreeModel->rowCount() > 0) {
+  if (!ctx_->State.Options.OptOvso && TreeModel->rowCount() > 0) {
     GrTreeView->expand(TreeModel->index(0, 0));
   }
   bool number = false;
