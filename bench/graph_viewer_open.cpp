@@ -16,8 +16,8 @@
 
 #include "core/Host.h"
 #include "platform/FileSystem.h"
-#include "tree/CombinedReport.h"
-#include "tree/TreeEngine.h"
+#include "report/CombinedReport.h"
+#include "run/TreeEngine.h"
 #include "ui/viewers/GraphReportView.h"
 #include "ui/viewers/TFrmGraph.h"
 #include "ui/viewers/TreeViewers.h"

@@ -22,13 +22,13 @@ void PairAndRemove(benchmark::State& bench) {
   const kav::StringList oldNames = Names(count, count / 10);
   for (auto _ : bench) {
     kav::RunState state;
-    state.NewDirNames = newNames;
-    state.OldDirNames = oldNames;
-    state.NewDirDiskNames = newNames;
-    state.OldDirDiskNames = oldNames;
+    state.Names.NewDirNames = newNames;
+    state.Names.OldDirNames = oldNames;
+    state.Names.NewDirDiskNames = newNames;
+    state.Names.OldDirDiskNames = oldNames;
     kav::PairLikeNames(state);
     kav::RemovePairedNames(state);
-    benchmark::DoNotOptimize(state.PairedNewNames.data());
+    benchmark::DoNotOptimize(state.Names.PairedNewNames.data());
   }
 }
 BENCHMARK(PairAndRemove)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);

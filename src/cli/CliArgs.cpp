@@ -3,31 +3,14 @@
 #include <array>
 #include <utility>
 
+#include "core/PreferenceTable.h"
 #include "text/Format.h"
 
 namespace kav::cli {
 namespace {
 
-struct OptionCode {
-  std::string_view Code;
-  bool PanelInputs::*CheckBox;
-};
-
-constexpr std::array<OptionCode, 10> OptionCodes = {{
-    {"Veqf", &PanelInputs::PrCkVeqf},
-    {"Chgo", &PanelInputs::PrCkChgO},
-    {"Spnm", &PanelInputs::PrCkSpnm},
-    {"Ldeo", &PanelInputs::PrCkListDEO},
-    {"Itdt", &PanelInputs::PrCkItdt},
-    {"Ovso", &PanelInputs::PrCkOvsO},
-    {"Lmcf", &PanelInputs::PrCkLmcf},
-    {"Gmsg", &PanelInputs::PrCkGmsg},
-    {"Lchv", &PanelInputs::PrCkLchv},
-    {"Lsbs", &PanelInputs::PrCkListStyle},
-}};
-
 bool SetOptionCode(std::string_view code, PanelInputs& panel) {
-  for (const OptionCode& known : OptionCodes) {
+  for (const PreferenceEntry& known : PreferenceTable) {
     if (EqualsNoCase(known.Code, code)) {
       panel.*known.CheckBox = true;
       return true;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "core/RunState.h"
 
 namespace kav::cli {
@@ -12,16 +10,14 @@ inline constexpr int ExitTrouble = 2;
 
 // What the run showed besides the state.
 struct RunOutcome {
-  int Type = 1;                 // the compare/list type that ran
-  int MessageCount = 0;         // message boxes shown (input problems, refusals, errors)
-  bool CliRefused = false;      // the command line's selection could not be used
-  std::string_view LastStatus;  // the final status panel text
+  int MessageCount = 0;     // message boxes shown (input problems, refusals, errors)
+  bool CliRefused = false;  // the command line's selection could not be used
 };
 
-// The exit status of a finished run: 2 on trouble (no validated run, a message box, a halt,
-// something the run could not read (State.IoFailures), an abnormal end, an ERROR or WARN verdict, a
-// failed tree file comparison, a directory that could not be listed), else 1 when something was
-// changed, inserted or deleted, else 0. List runs (types 5 and 6) are 0 unless in trouble.
+// The exit status of a finished run, from its verdict (State.FinalVerdict): 2 on trouble (a
+// message box, a refused selection, something the run could not read (State.IoFailures), no
+// verdict, a warning, an error, a halt, an abnormal end), 1 when something was changed,
+// inserted or deleted, else 0; a list run that listed everything is 0.
 int ExitStatusOf(const RunState& state, const RunOutcome& outcome);
 
 }  // namespace kav::cli

@@ -1,7 +1,7 @@
 #include "cli/CliHost.h"
 
 #include "cli/CliInterrupt.h"
-#include "core/Dispatcher.h"
+#include "run/Dispatcher.h"
 
 namespace kav::cli {
 

@@ -1,7 +1,7 @@
 #include "cli/CliReport.h"
 
-#include "core/SingleListRows.h"
 #include "core/TreeNode.h"
+#include "report/SingleListRows.h"
 
 namespace kav::cli {
 

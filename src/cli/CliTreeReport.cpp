@@ -1,8 +1,8 @@
 #include "cli/CliTreeReport.h"
 
 #include "cli/CliReport.h"
-#include "tree/SplitLayouts.h"
-#include "tree/SplitRows.h"
+#include "report/SplitLayouts.h"
+#include "report/SplitRows.h"
 
 namespace kav::cli {
 namespace {
@@ -10,21 +10,21 @@ namespace {
 // A side-by-side report as "Save As" writes it: side by side, its side width the widest row
 // so nothing is cut; a summary-only report (Ovso) stacked.
 void WriteSideBySideReport(RunState& state, std::ostream& out) {
-  if (state.OptOvso) return WritePlainLines(StackedFileLines(state, ""), out);
+  if (state.Options.OptOvso) return WritePlainLines(StackedFileLines(state, ""), out);
   state.MaxRowWidth = LongestSplitRow(state);
   WritePlainLines(SideBySideFileLines(state, state.MaxRowWidth, ""), out);
 }
 
 }  // namespace
 
-void WriteTreeReport(RunState& state, int type, std::ostream& out, bool colored) {
-  switch (type) {
-    case 5:
+void WriteTreeReport(RunState& state, std::ostream& out, bool colored) {
+  switch (state.RunType) {
+    case CompareType::ListNewTree:
       return WriteSingleListReport(state, out, colored);
-    case 6:
+    case CompareType::ListBothTrees:
       return WritePlainLines(TreeListFileLines(state), out);
-    case 2:
-      if (state.OptLsbs) return WriteSideBySideReport(state, out);
+    case CompareType::TreeCompare:
+      if (state.Options.OptLsbs) return WriteSideBySideReport(state, out);
       return WriteColoredLines(state.CombinedReport, out, colored);
     default:
       return;

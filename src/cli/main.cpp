@@ -17,9 +17,9 @@
 #include "cli/CliSelection.h"
 #include "cli/CliTreeReport.h"
 #include "core/CompareTypes.h"
-#include "core/Dispatcher.h"
 #include "platform/Locale.h"
-#include "tree/TreeEngine.h"
+#include "run/Dispatcher.h"
+#include "run/TreeEngine.h"
 
 namespace {
 
@@ -36,14 +36,18 @@ void FillPanel(const CliOptions& options, PanelInputs& panel) {
   panel = options.Preferences;
   panel.MnCbNewDirNm = options.NewDir;
   panel.MnCbOldDirNm = options.OldDir;
-  panel.MnCbCompareType = std::string(CompareTypeItems[options.Type - 1]);
 }
 
-void PrintReport(RunState& state, int type, bool colored) {
-  if (type == 1 || type == 3 || type == 4) {
+bool IsSingleLevel(CompareType type) {
+  return type == CompareType::LikeNames || type == CompareType::SelectLike ||
+         type == CompareType::SelectUnlike;
+}
+
+void PrintReport(RunState& state, bool colored) {
+  if (IsSingleLevel(state.RunType)) {
     WriteSingleListReport(state, std::cout, colored);
   } else if (!state.HaltRequested) {
-    WriteTreeReport(state, type, std::cout, colored);
+    WriteTreeReport(state, std::cout, colored);
   } else {
     // A halted tree run builds no report; like a halted single-level run's verdict, the line
     // tells a saved report's reader why it is short.
@@ -64,9 +68,9 @@ int Run(const CliOptions& options) {
   host.onSelection = [&selection](SelectionWindow window) { selection.Open(window); };
 
   if (!InstallInterruptHandler()) std::cerr << "kavdrift-cli: Ctrl-C cannot halt this run\n";
-  MnBtnStartClick(ctx);
+  RunCompare(ctx, static_cast<CompareType>(options.Type));
 
-  PrintReport(state, options.Type, WantsColor(options.Color));
+  PrintReport(state, WantsColor(options.Color));
   for (const IoError& failure : state.IoFailures) {
     std::cerr << "kavdrift-cli: " << IoErrorText(failure) << '\n';
   }
@@ -76,8 +80,7 @@ int Run(const CliOptions& options) {
   if (reportWritten && !host.LastStatus().empty()) {
     std::cerr << MessageLines(host.LastStatus()) << '\n';
   }
-  const RunOutcome outcome{options.Type, host.MessageCount(), selection.Refused(),
-                           host.LastStatus()};
+  const RunOutcome outcome{host.MessageCount(), selection.Refused()};
   return ExitStatusOf(state, outcome);
 }
 

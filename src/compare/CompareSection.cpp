@@ -7,7 +7,8 @@
 #include "compare/FileCompare.h"
 #include "compare/FinalMessage.h"
 #include "compare/GroupedSummary.h"
-#include "core/Dispatcher.h"
+#include "core/ShowResults.h"
+#include "text/Format.h"
 
 namespace kav {
 namespace {
@@ -55,7 +56,7 @@ void ProcessPair(RunContext& ctx, CompareRecords& records) {
 // Compares every pair in order and returns the verdict line, which also ends the report.
 std::string RunComparePairs(RunContext& ctx) {
   RunState& state = ctx.State;
-  state.PairCount = static_cast<int32_t>(state.PairedNewNames.size());
+  state.PairCount = static_cast<int32_t>(state.Names.PairedNewNames.size());
   CompareRecords records;
 
   ctx.Ui.SetVisible(Control::MnImage1, true);
@@ -73,7 +74,8 @@ std::string RunComparePairs(RunContext& ctx) {
     if (state.HaltRequested) break;
   }
 
-  std::string finalMessage = SelectFinalMessage(records.Totals, state.HaltRequested);
+  state.FinalVerdict = SelectVerdict(records.Totals, state.HaltRequested);
+  std::string finalMessage = Cut(VerdictText(state.FinalVerdict), 70);
   state.ReportLines.push_back(finalMessage);
   return finalMessage;  // the records go with this scope
 }

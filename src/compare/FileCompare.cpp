@@ -4,9 +4,9 @@
 #include <cerrno>
 #include <string>
 
-#include "compare/BlockPairReader.h"
 #include "compare/DirListing.h"
 #include "core/IoFailures.h"
+#include "platform/BlockPairReader.h"
 #include "text/Format.h"
 
 namespace kav {
@@ -43,7 +43,7 @@ bool DescribeNotRegular(RunContext& ctx, InputSide& side) {
 // the stamps differ.
 bool NeedsBytes(const RunState& state, const CompareRecords& records) {
   return records.New.Size == records.Old.Size &&
-         (state.OptVeqf || records.New.Stamp != records.Old.Stamp);
+         (state.Options.OptVeqf || records.New.Stamp != records.Old.Stamp);
 }
 
 // Opens one side; false (with the return code and run flag set) when the pair cannot go on.
@@ -126,11 +126,11 @@ void PrepareFilePair(RunContext& ctx, CompareRecords& records) {
   records.Old = InputSide{};
   records.FileResults.push_back(FileResult{});
 
-  records.New.Path =
-      JoinPath(state.NewDirName, DiskNameAt(state.PairedNewNames, state.PairedNewDiskNames, i));
+  records.New.Path = JoinPath(
+      state.NewDirName, DiskNameAt(state.Names.PairedNewNames, state.Names.PairedNewDiskNames, i));
   if (!OpenSide(ctx, records, records.New, true)) return;
-  records.Old.Path =
-      JoinPath(state.OldDirName, DiskNameAt(state.PairedOldNames, state.PairedOldDiskNames, i));
+  records.Old.Path = JoinPath(
+      state.OldDirName, DiskNameAt(state.Names.PairedOldNames, state.Names.PairedOldDiskNames, i));
   if (!OpenSide(ctx, records, records.Old, false)) return;
 
   if ((records.New.NotRegular || records.Old.NotRegular) && NeedsBytes(state, records)) {
@@ -140,7 +140,7 @@ void PrepareFilePair(RunContext& ctx, CompareRecords& records) {
     return;
   }
 
-  if (!state.OptVeqf && records.New.Stamp == records.Old.Stamp &&
+  if (!state.Options.OptVeqf && records.New.Stamp == records.Old.Stamp &&
       records.New.Size == records.Old.Size) {
     records.FileResults.back().EqualByStamp = true;
     records.Status.EqualByStamp = true;
@@ -170,7 +170,7 @@ void CompareFilePair(RunContext& ctx, CompareRecords& records) {
     status.ReturnCode = DiffReturnCode;
     return;
   }
-  if (!state.OptVeqf && status.EqualByStamp) return;
+  if (!state.Options.OptVeqf && status.EqualByStamp) return;
   CompareBlocks(ctx, records);
 }
 

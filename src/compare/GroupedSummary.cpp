@@ -8,7 +8,7 @@
 #include "core/CompareTypes.h"
 #include "text/CharacterCut.h"
 #include "text/Format.h"
-#include "tree/PrintableText.h"
+#include "text/PrintableText.h"
 
 namespace kav {
 namespace {
@@ -26,8 +26,8 @@ int32_t LineCount(const RunState& state) {
 }
 
 bool UsesFullLayout(const RunState& state) {
-  return state.Panel.MnCbCompareType == CompareTypeItems[0] && !state.OptSpnm &&
-         state.SingleLevelRun && !state.OptChgo;
+  return state.RunType == CompareType::LikeNames && !state.Options.OptSpnm &&
+         state.SingleLevelRun && !state.Options.OptChgo;
 }
 
 void EmitFullLayout(RunContext& ctx, CompareRecords& records) {
@@ -39,12 +39,12 @@ void EmitFullLayout(RunContext& ctx, CompareRecords& records) {
   Emit(state, " ");
   state.SummaryTopLine = LineCount(state);
   std::string header = "Ref# Code New-Fi-Name                New-Size Old-Size ";
-  if (state.OptItdt) header += "New-File-Date             Old-File-Date";
+  if (state.Options.OptItdt) header += "New-File-Date             Old-File-Date";
   Emit(state, header);
-  const std::size_t rows = std::min(records.FileResults.size(), state.PairedNewNames.size());
+  const std::size_t rows = std::min(records.FileResults.size(), state.Names.PairedNewNames.size());
   for (std::size_t k = 0; k < rows; ++k) {
-    Emit(state, FullLayoutRow(records.FileResults[k], state.PairedNewNames[k], state.OptItdt,
-                              ctx.Locale.Date));
+    Emit(state, FullLayoutRow(records.FileResults[k], state.Names.PairedNewNames[k],
+                              state.Options.OptItdt, ctx.Locale.Date));
   }
   state.SummaryTotalsLine = LineCount(state);
   Emit(state, " ");
@@ -60,22 +60,22 @@ void EmitNamedPairsLayout(RunContext& ctx, const CompareRecords& records) {
   Emit(state, "Kavendrift GROUPED COMPARE SUMMARY FOR NAMED PAIRED FILES TOTALS SECTION");
   Emit(state, " ");
   state.SummaryTopLine = LineCount(state);
-  if (state.OptChgo && records.Totals.ChangedCount == 0) return;
+  if (state.Options.OptChgo && records.Totals.ChangedCount == 0) return;
 
   const bool likeNames = state.SelectLikeRun;
   std::string header = likeNames
                            ? "Ref# Code New/Old-Fi-Name            New-Size Old-Size "
                            : "Ref# Code New-Fi-Name                Old-Fi-Name                "
                              "New-Size Old-Size ";
-  if (state.OptItdt) header += "New-File-Date          Old-File-Date";
+  if (state.Options.OptItdt) header += "New-File-Date          Old-File-Date";
   Emit(state, header);
-  const std::size_t rows = std::min(
-      {records.FileResults.size(), state.PairedNewNames.size(), state.PairedOldNames.size()});
+  const std::size_t rows = std::min({records.FileResults.size(), state.Names.PairedNewNames.size(),
+                                     state.Names.PairedOldNames.size()});
   for (std::size_t k = 0; k < rows; ++k) {
     const FileResult& result = records.FileResults[k];
-    if (state.OptChgo && !result.Changed) continue;
-    Emit(state, NamedPairRow(result, state.PairedNewNames[k], state.PairedOldNames[k], likeNames,
-                             state.OptItdt, ctx.Locale.Date));
+    if (state.Options.OptChgo && !result.Changed) continue;
+    Emit(state, NamedPairRow(result, state.Names.PairedNewNames[k], state.Names.PairedOldNames[k],
+                             likeNames, state.Options.OptItdt, ctx.Locale.Date));
   }
   state.SummaryTotalsLine = LineCount(state);
   Emit(state, " ");
@@ -86,10 +86,10 @@ void EmitNamedPairsLayout(RunContext& ctx, const CompareRecords& records) {
 
 std::string OptionsText(const RunState& state) {
   std::string list;
-  if (state.OptVeqf) list += "Veqf ";
-  if (state.OptChgo) list += "Chgo ";
-  if (state.OptSpnm) list += "Spnm ";
-  if (state.OptItdt) list += "Itdt ";
+  if (state.Options.OptVeqf) list += "Veqf ";
+  if (state.Options.OptChgo) list += "Chgo ";
+  if (state.Options.OptSpnm) list += "Spnm ";
+  if (state.Options.OptItdt) list += "Itdt ";
   return Format("OPTIONS = %s", {list.empty() ? std::string("None") : list});
 }
 
@@ -97,7 +97,7 @@ void EmitTotals(RunState& state, const RunTotals& totals, bool fullLayout) {
   Emit(state, Format("%7d Total File(s) Processed as Binary Paired Files.",
                      {int64_t{totals.ProcessedCount}}));
   Emit(state, Format("%7d Total File(s) Processed had Changes.", {int64_t{totals.ChangedCount}}));
-  if (!state.OptVeqf) {
+  if (!state.Options.OptVeqf) {
     Emit(state, Format("%7d Total File(s) Processed as Equal Time-Date-Len Equivalent.",
                        {int64_t{totals.EqualStampCount}}));
   }
@@ -118,10 +118,10 @@ void EmitSelection(RunState& state) {
   Emit(state, state.SelectLikeRun
                   ? " USER SELECT FROM LIKE-NAME FILE LIST -- COMPARE/LIST OPTION (3)"
                   : " USER SELECT FROM UNLIKE/LIKE-NAME FILE LIST -- COMPARE/LIST OPTION (4)");
-  for (std::size_t k = 0; k < state.PairedNewNames.size(); ++k) {
-    std::string line = "  " + state.PairedNewNames[k];
-    if (!state.SelectLikeRun && k < state.PairedOldNames.size()) {
-      line += "  :  " + state.PairedOldNames[k];
+  for (std::size_t k = 0; k < state.Names.PairedNewNames.size(); ++k) {
+    std::string line = "  " + state.Names.PairedNewNames[k];
+    if (!state.SelectLikeRun && k < state.Names.PairedOldNames.size()) {
+      line += "  :  " + state.Names.PairedOldNames[k];
     }
     Emit(state, line);
   }

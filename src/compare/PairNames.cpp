@@ -58,33 +58,35 @@ void PadDiskNames(const StringList& names, StringList& diskNames) {
 }
 
 void PairLikeNames(RunState& state) {
-  PadDiskNames(state.NewDirNames, state.NewDirDiskNames);
-  PadDiskNames(state.OldDirNames, state.OldDirDiskNames);
-  SortWithDiskNames(state.NewDirNames, state.NewDirDiskNames);
-  SortWithDiskNames(state.OldDirNames, state.OldDirDiskNames);
-  state.PairedNewNames.clear();
-  state.PairedOldNames.clear();
-  state.PairedNewDiskNames.clear();
-  state.PairedOldDiskNames.clear();
+  PadDiskNames(state.Names.NewDirNames, state.Names.NewDirDiskNames);
+  PadDiskNames(state.Names.OldDirNames, state.Names.OldDirDiskNames);
+  SortWithDiskNames(state.Names.NewDirNames, state.Names.NewDirDiskNames);
+  SortWithDiskNames(state.Names.OldDirNames, state.Names.OldDirDiskNames);
+  state.Names.PairedNewNames.clear();
+  state.Names.PairedOldNames.clear();
+  state.Names.PairedNewDiskNames.clear();
+  state.Names.PairedOldDiskNames.clear();
 
-  const StringList& olds = state.OldDirNames;
-  for (std::size_t i = 0; i < state.NewDirNames.size(); ++i) {
-    const std::string& name = state.NewDirNames[i];
+  const StringList& olds = state.Names.OldDirNames;
+  for (std::size_t i = 0; i < state.Names.NewDirNames.size(); ++i) {
+    const std::string& name = state.Names.NewDirNames[i];
     auto match = std::lower_bound(olds.begin(), olds.end(), name);
     if (match == olds.end() || *match != name) continue;
     auto oldIndex = static_cast<std::size_t>(match - olds.begin());
-    state.PairedNewNames.push_back(name);
-    state.PairedOldNames.push_back(name);
-    state.PairedNewDiskNames.push_back(state.NewDirDiskNames[i]);
-    state.PairedOldDiskNames.push_back(state.OldDirDiskNames[oldIndex]);
+    state.Names.PairedNewNames.push_back(name);
+    state.Names.PairedOldNames.push_back(name);
+    state.Names.PairedNewDiskNames.push_back(state.Names.NewDirDiskNames[i]);
+    state.Names.PairedOldDiskNames.push_back(state.Names.OldDirDiskNames[oldIndex]);
   }
 }
 
 void RemovePairedNames(RunState& state) {
-  PadDiskNames(state.NewDirNames, state.NewDirDiskNames);
-  PadDiskNames(state.OldDirNames, state.OldDirDiskNames);
-  RemoveFirstOccurrences(state.PairedNewNames, state.NewDirNames, state.NewDirDiskNames);
-  RemoveFirstOccurrences(state.PairedNewNames, state.OldDirNames, state.OldDirDiskNames);
+  PadDiskNames(state.Names.NewDirNames, state.Names.NewDirDiskNames);
+  PadDiskNames(state.Names.OldDirNames, state.Names.OldDirDiskNames);
+  RemoveFirstOccurrences(state.Names.PairedNewNames, state.Names.NewDirNames,
+                         state.Names.NewDirDiskNames);
+  RemoveFirstOccurrences(state.Names.PairedNewNames, state.Names.OldDirNames,
+                         state.Names.OldDirDiskNames);
 }
 
 }  // namespace kav

@@ -58,22 +58,22 @@ SelectedPair SplitPairText(std::string_view text) {
 
 int FillSelectedPairs(RunState& state, const FileSystem& fs,
                       const std::vector<SelectedPair>& pairs) {
-  state.PairedNewNames.clear();
-  state.PairedOldNames.clear();
-  state.PairedNewDiskNames.clear();
-  state.PairedOldDiskNames.clear();
+  state.Names.PairedNewNames.clear();
+  state.Names.PairedOldNames.clear();
+  state.Names.PairedNewDiskNames.clear();
+  state.Names.PairedOldDiskNames.clear();
   const DiskNameIndex newFiles(fs, state.NewDirName);
   const DiskNameIndex oldFiles(fs, state.OldDirName);
   for (const SelectedPair& pair : pairs) {
     std::optional<std::string> newDisk = newFiles.Find(pair.New);
     std::optional<std::string> oldDisk = oldFiles.Find(pair.Old);
     if (!newDisk || !oldDisk) continue;
-    state.PairedNewNames.push_back(ToLower(pair.New));
-    state.PairedOldNames.push_back(ToLower(pair.Old));
-    state.PairedNewDiskNames.push_back(std::move(*newDisk));
-    state.PairedOldDiskNames.push_back(std::move(*oldDisk));
+    state.Names.PairedNewNames.push_back(ToLower(pair.New));
+    state.Names.PairedOldNames.push_back(ToLower(pair.Old));
+    state.Names.PairedNewDiskNames.push_back(std::move(*newDisk));
+    state.Names.PairedOldDiskNames.push_back(std::move(*oldDisk));
   }
-  return static_cast<int>(state.PairedNewNames.size());
+  return static_cast<int>(state.Names.PairedNewNames.size());
 }
 
 }  // namespace kav

@@ -47,7 +47,7 @@ FileResult UnpairedRecord(RunContext& ctx, const std::string& dir, const std::st
 void MergeSide(RunContext& ctx, CompareRecords& records, const StringList& names,
                StringList diskNames, const std::string& dir, bool inserted) {
   PadDiskNames(names, diskNames);
-  StringList& list = ctx.State.PairedNewNames;
+  StringList& list = ctx.State.Names.PairedNewNames;
   std::vector<FileResult> added;
   added.reserve(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
@@ -112,8 +112,10 @@ std::vector<MergedEntry> MergeOrder(const StringList& list, const StringList& ad
 
 void MergeUnpairedNames(RunContext& ctx, CompareRecords& records) {
   RunState& state = ctx.State;
-  MergeSide(ctx, records, state.NewDirNames, state.NewDirDiskNames, state.NewDirName, true);
-  MergeSide(ctx, records, state.OldDirNames, state.OldDirDiskNames, state.OldDirName, false);
+  MergeSide(ctx, records, state.Names.NewDirNames, state.Names.NewDirDiskNames, state.NewDirName,
+            true);
+  MergeSide(ctx, records, state.Names.OldDirNames, state.Names.OldDirDiskNames, state.OldDirName,
+            false);
 }
 
 }  // namespace kav

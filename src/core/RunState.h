@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "core/CompareTypes.h"
 #include "core/TreeNode.h"
 #include "core/TreeTotals.h"
+#include "core/Verdict.h"
 #include "platform/IoError.h"
 
 namespace kav {
@@ -57,15 +59,22 @@ struct SplitViewerTexts {
   bool Prepared = false;       // the viewer's `prepared` flag
 };
 
-// The state of the program's runs, owned by the main window for the program's whole life.
-// Every engine, selection window and viewer reads and writes these fields directly.
-struct RunState {
-  PanelInputs Panel;
+// The ten option flags a run takes from the preference check boxes (core/PreferenceTable.h).
+struct RunOptions {
+  bool OptVeqf = false;
+  bool OptItdt = false;
+  bool OptChgo = false;
+  bool OptSpnm = false;
+  bool OptLdeo = false;
+  bool OptOvso = false;
+  bool OptLmcf = false;
+  bool OptGmsg = false;
+  bool OptLchv = false;
+  bool OptLsbs = false;
+};
 
-  std::string ExeDir;
-  bool ReshowSelection = false;
-  int32_t PairCount = 0;
-  StringList ReportLines;
+// The single-level name lists: listed and paired, lower-cased and on disk.
+struct NameLists {
   StringList PairedNewNames;
   StringList PairedOldNames;
   StringList NewDirNames;
@@ -77,6 +86,18 @@ struct RunState {
   StringList OldDirDiskNames;
   StringList PairedNewDiskNames;
   StringList PairedOldDiskNames;
+};
+
+// The state of the program's runs, owned by the main window for the program's whole life.
+// Every engine, selection window and viewer reads and writes these fields directly.
+struct RunState {
+  PanelInputs Panel;
+
+  std::string ExeDir;
+  bool ReshowSelection = false;
+  int32_t PairCount = 0;
+  StringList ReportLines;
+  NameLists Names;  // a run starts and ends with them empty (`Names = {}`)
   std::string LikeSelectionText;
   std::string UnlikeSelectionText;
   int32_t NewNumberedCount = 0;
@@ -104,6 +125,8 @@ struct RunState {
   // What the last run could not read, in the order met: every file it could not compare and
   // every directory it could not list. Emptied by Start.
   std::vector<IoError> IoFailures;
+  // How the last run ended; None while it runs and after a refused start.
+  Verdict FinalVerdict = Verdict::None;
 
   // Combined report of a type 2 run (tree graph viewer).
   std::vector<ColoredLine> CombinedReport;
@@ -127,17 +150,9 @@ struct RunState {
   std::string HTop, HWide, HHt, HLeft, HSplit;
   std::string SvGrTop, SvGrLeft, SvTrWidth, SvGrColWid, SvGrWidth, SvGrDNode, SvGrHeight;
 
-  bool OptVeqf = false;
-  bool OptItdt = false;
-  bool OptChgo = false;
-  bool OptSpnm = false;
-  bool OptLdeo = false;
-  bool OptOvso = false;
-  bool OptLmcf = false;
-  bool OptGmsg = false;
-  bool OptLchv = false;
-  bool OptLsbs = false;
+  RunOptions Options;  // taken over from the preferences at Start, then narrowed by the type
 
+  CompareType RunType = CompareType::None;  // the type of the current or last run
   bool ShowGraphViewer = false;
   bool ListNewTreeRun = false;
   bool ListBothTreesRun = false;

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "text/Format.h"
-#include "tree/PrintableText.h"
+#include "text/PrintableText.h"
 #include "tree/TreeFileCompare.h"
 #include "tree/TreeMerge.h"
 #include "tree/TreePairing.h"
@@ -55,7 +55,7 @@ class CombinedMerge {
     TreeNode& n = *news_[i];
     if (n.Kind == NodeDir) {
       pending_ = -1;
-      if (!s_.OptLmcf) {
+      if (!s_.Options.OptLmcf) {
         n.ChangeCode = "ID-";
         n.ViewNode = AddViewNode(ParentOf(news_, n).ViewNode, Title(n), Append(&n), StateInserted);
       }
@@ -73,7 +73,7 @@ class CombinedMerge {
     TreeNode& o = *olds_[j];
     if (o.Kind == NodeDir) {
       pending_ = -1;
-      if (!s_.OptLmcf) {
+      if (!s_.Options.OptLmcf) {
         o.ChangeCode = "DD-";
         o.ViewNode = AddViewNode(ParentOf(olds_, o).ViewNode, Title(o), Append(&o), StateDeleted);
       }

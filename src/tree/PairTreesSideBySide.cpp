@@ -3,7 +3,7 @@
 
 #include "text/CharacterCut.h"
 #include "text/Format.h"
-#include "tree/PrintableText.h"
+#include "text/PrintableText.h"
 #include "tree/TreeFileCompare.h"
 #include "tree/TreeMerge.h"
 #include "tree/TreePairing.h"
@@ -20,7 +20,7 @@ class SideBySideMerge {
       : ctx_(ctx), s_(ctx.State), news_(ctx.State.NewTreeNodes), olds_(ctx.State.OldTreeNodes) {}
 
   void Start() {
-    if (!s_.OptOvso) {
+    if (!s_.Options.OptOvso) {
       AddHeader(s_.NewTreeLines,
                 CutCharacters(
                     "Kavendrift New Directory (Inserts) Left-Split Report  " + s_.StartStamp, 68));
@@ -34,7 +34,7 @@ class SideBySideMerge {
       root->Color = ColorRed;
     }
     s_.NewTreeLines.push_back(&newRoot);
-    if (!s_.OptOvso) s_.OldTreeLines.push_back(&oldRoot);
+    if (!s_.Options.OptOvso) s_.OldTreeLines.push_back(&oldRoot);
     lastNewDir_ = &newRoot;
     lastOldDir_ = &oldRoot;
   }
@@ -58,13 +58,13 @@ class SideBySideMerge {
     n.ChangeCode = "   ";
     o.ChangeCode = "   ";
     if (n.Kind == NodeDir) {
-      n.Color = s_.OptLdeo ? InheritColor(n, *news_[i - 1]) : ColorRed;
-      o.Color = s_.OptLdeo ? InheritColor(o, *olds_[j - 1]) : ColorRed;
+      n.Color = s_.Options.OptLdeo ? InheritColor(n, *news_[i - 1]) : ColorRed;
+      o.Color = s_.Options.OptLdeo ? InheritColor(o, *olds_[j - 1]) : ColorRed;
       ++s_.Totals.PairedDirs;
-      if (!s_.OptLchv) AppendPair(n, o);
+      if (!s_.Options.OptLchv) AppendPair(n, o);
       return;
     }
-    if (PairFilesAreEqual(i, j) && s_.OptLchv) return;
+    if (PairFilesAreEqual(i, j) && s_.Options.OptLchv) return;
     AppendPair(n, o);
   }
 
@@ -96,13 +96,13 @@ class SideBySideMerge {
     if (r.Kind == NodeDir) {
       r.ChangeCode = dirCode;
       lastDir = &r;
-      dropped = s_.OptLmcf;
-      if (!dropped) r.Color = s_.OptLdeo ? InheritColor(r, *nodes[k - 1]) : ColorRed;
+      dropped = s_.Options.OptLmcf;
+      if (!dropped) r.Color = s_.Options.OptLdeo ? InheritColor(r, *nodes[k - 1]) : ColorRed;
       ++dirCount;
     } else {
       r.ChangeCode = fileCode;
       r.Color = ColorGreen;
-      const bool filtered = s_.OptLmcf || s_.OptLchv;
+      const bool filtered = s_.Options.OptLmcf || s_.Options.OptLchv;
       dropped = filtered && (lastDir->ChangeCode == dirCode || lastDir->ChangeCode == "   ");
       ++fileCount;
     }
@@ -182,7 +182,7 @@ void PairTreesSideBySide(RunContext& ctx) {
   if (state.HaltRequested) return;
   merge.Equalize(true);
   if (state.HaltRequested) return;
-  if (state.OptOvso) KeepHeaderRowsOnly(state);
+  if (state.Options.OptOvso) KeepHeaderRowsOnly(state);
 }
 
 }  // namespace kav

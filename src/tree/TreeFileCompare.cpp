@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "compare/BlockPairReader.h"
 #include "core/IoFailures.h"
+#include "platform/BlockPairReader.h"
 #include "tree/SizeLimit.h"
 #include "tree/TreeProgress.h"
 #include "tree/TreeRecords.h"
@@ -68,7 +68,7 @@ FilePairShortcut DecideFilePairShortcut(const RunState& state, const TreeNode& n
   if (IsTooLarge(n.Size) || IsTooLarge(o.Size)) return FilePairShortcut::Failed;
   if (n.StatError != 0 || o.StatError != 0) return FilePairShortcut::Failed;  // facts unknown
   if (n.Size != o.Size) return FilePairShortcut::SizesDiffer;
-  if (!state.OptVeqf && n.Date == o.Date) return FilePairShortcut::EqualStamps;
+  if (!state.Options.OptVeqf && n.Date == o.Date) return FilePairShortcut::EqualStamps;
   // Only now are the bytes needed, and those of a FIFO or device are never read.
   if (n.NotRegular != 0 || o.NotRegular != 0) return FilePairShortcut::Failed;
   return FilePairShortcut::NeedsReading;

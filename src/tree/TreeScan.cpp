@@ -7,7 +7,7 @@
 
 #include "core/IoFailures.h"
 #include "text/Format.h"
-#include "tree/PrintableText.h"
+#include "text/PrintableText.h"
 #include "tree/TreeProgress.h"
 #include "tree/TreeRecords.h"
 
@@ -164,7 +164,7 @@ class TreeWalk {
     TreeNode& dir = *list_[dirIndex];
     ++totals_.TotalFiles;
     dir.Size += entry.Size;  // the ancestors get it once the walk ends
-    if (!state_.OptLdeo) {
+    if (!state_.Options.OptLdeo) {
       ++dir.FileCount;
       TreeNode* node = MakeRecord(dirIndex, entry, NodeFile);
       node->Size = entry.Size;

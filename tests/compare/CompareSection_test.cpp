@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "compare/CompareFixture.h"
-#include "core/Dispatcher.h"
+#include "run/Dispatcher.h"
+#include "support/CompareFixture.h"
 
 namespace kav::test {
 namespace {
@@ -28,7 +28,7 @@ TEST(RunCompareSection, TypeOneReportListsInsertedDeletedAndPairedFiles) {
   f.tree.File("new/c", "same");
   f.tree.File("old/b", "bb");
   f.tree.File("old/c", "same");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
 
   const Lines expected = {
       "New Dir = " + f.tree.Path("new") + " ",
@@ -68,7 +68,7 @@ TEST(RunCompareSection, OnePairOfEqualFilesEndsWithTheEquivalentLine) {
   CompareFixture f;
   f.tree.File("new/x", "1");
   f.tree.File("old/X", "1");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.SummaryRows(), Lines{"     x                                 1        1 "});
   EXPECT_EQ(f.LastLine(), Equivalent);
   EXPECT_EQ(CountLine(f.host.statuses, Equivalent), 1);
@@ -78,8 +78,8 @@ TEST(RunCompareSection, OnePairOfEqualFilesEndsWithTheEquivalentLine) {
 void RunPairs(CompareFixture& f, const Lines& names) {
   f.state.NewDirName = f.tree.Path("new") + "/";
   f.state.OldDirName = f.tree.Path("old") + "/";
-  f.state.PairedNewNames = names;
-  f.state.PairedOldNames = names;
+  f.state.Names.PairedNewNames = names;
+  f.state.Names.PairedOldNames = names;
   f.state.SingleLevelRun = true;
   RunCompareSection(f.ctx);
 }
@@ -111,8 +111,9 @@ TEST(RunCompareSection, HaltDuringTheSecondOfFivePairsWritesNoSummary) {
       MnButStopClick(f.state);
     }
   };
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.state.ReportLines, Lines{PrematureStop});
+  EXPECT_EQ(f.state.FinalVerdict, Verdict::Halted);
   EXPECT_EQ(f.host.LastStatus(),
             "Operation terminated at user request. End results may not be valid.");
   EXPECT_TRUE(f.host.viewersOpened.empty());
@@ -128,7 +129,7 @@ TEST(RunCompareSection, HaltWhileListingWritesThePrematureStopVerdict) {
   for (int i = 0; i < 600; ++i) f.tree.File("new/" + std::to_string(i), "x");
   f.tree.File("old/0", "x");
   f.host.onPendingEvents = [&] { MnButStopClick(f.state); };
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.state.ReportLines, Lines{PrematureStop});
   EXPECT_TRUE(f.state.IoFailures.empty());
   EXPECT_TRUE(f.host.viewersOpened.empty());
@@ -137,7 +138,7 @@ TEST(RunCompareSection, HaltWhileListingWritesThePrematureStopVerdict) {
 TEST(RunCompareSection, AReadFailureIsCountedOnceAsNotProcessed) {
   // The failing pair is the last one, where a second summary could slip in.
   CompareFixture f;
-  f.state.OptVeqf = true;
+  f.state.Options.OptVeqf = true;
   for (const char* name : {"a", "b"}) {
     f.tree.SizedFile(std::string("new/") + name, 300000);
     f.tree.SizedFile(std::string("old/") + name, 300000);
@@ -162,7 +163,7 @@ TEST(RunCompareSection, InsertedNamesDoNotHideAReadFailure) {
   f.tree.SizedFile("old/a", 300000);
   f.tree.File("new/only-new", "1");
   f.fs.FailReadAt(f.NewFile("a"), 2);
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.SummaryRows(), (Lines{
                                  "Err  a                                 0        0 ",
                                  "I -  only-new                          1 ",
@@ -176,7 +177,7 @@ TEST(RunCompareSection, BypassShowsTheVerdictWithoutAViewer) {
   f.tree.File("new/x", "1");
   f.tree.File("old/x", "2");
   f.state.Panel.PrCkVeqf = true;
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_TRUE(f.host.viewersOpened.empty());
   EXPECT_EQ(f.host.LastStatus(), "INFORM01: The processed files have differences            .");
   EXPECT_EQ(CountLine(f.host.calls, "focus MnCurrStatus"), 1);

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "compare/CompareFixture.h"
+#include "support/CompareFixture.h"
 
 namespace kav::test {
 namespace {
@@ -20,8 +20,8 @@ struct PairRun : CompareFixture {
     state.OldDirName = tree.Path("old") + "/";
   }
   void Prepare(const std::string& newName, const std::string& oldName) {
-    state.PairedNewNames = {newName};
-    state.PairedOldNames = {oldName};
+    state.Names.PairedNewNames = {newName};
+    state.Names.PairedOldNames = {oldName};
     state.PairCount = 1;
     records.CurrentPairIndex = 0;
     PrepareFilePair(ctx, records);
@@ -46,7 +46,7 @@ std::time_t Later() {
 // One read finds the end: a file of size 0 may still have content.
 TEST(CompareFilePair, TwoEmptyFilesAreEqualAfterOneEmptyRead) {
   PairRun r;
-  r.state.OptVeqf = true;
+  r.state.Options.OptVeqf = true;
   r.tree.File("new/e", "");
   r.tree.File("old/e", "", Later());
   r.Run("e", "e");
@@ -58,7 +58,7 @@ TEST(CompareFilePair, TwoEmptyFilesAreEqualAfterOneEmptyRead) {
 
 TEST(CompareFilePair, ADifferentLastByteIsFoundInTheLastBlock) {
   PairRun r;
-  r.state.OptVeqf = true;
+  r.state.Options.OptVeqf = true;
   r.tree.SizedFile("new/f", 10000);
   r.tree.SizedFile("old/f", 10000, TempTree::DefaultTime, '#');
   r.Run("f", "f");
@@ -79,7 +79,7 @@ TEST(CompareFilePair, SizesThatDifferAreDifferentWithoutARead) {
 TEST(CompareFilePair, EqualSizeAndStampCountAsEqualUnlessVeqf) {
   for (bool veqf : {false, true}) {
     PairRun r;
-    r.state.OptVeqf = veqf;
+    r.state.Options.OptVeqf = veqf;
     r.tree.File("new/f", "same size A");
     r.tree.File("old/f", "same size B");
     r.Run("f", "f");
@@ -94,7 +94,7 @@ TEST(CompareFilePair, EqualSizeAndStampCountAsEqualUnlessVeqf) {
 TEST(CompareFilePair, OnlyFilesAboveFourMillionBytesShowFileProgress) {
   for (std::size_t size : {std::size_t{4000000}, std::size_t{4000001}}) {
     PairRun r;
-    r.state.OptVeqf = true;
+    r.state.Options.OptVeqf = true;
     r.tree.SizedFile("new/big", size);
     r.tree.SizedFile("old/big", size);
     r.Run("big", "big");
@@ -123,7 +123,7 @@ TEST(CompareFilePair, AFileWhoseLengthChangedSinceItWasSizedIsChanged) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     PairRun r;
-    r.state.OptVeqf = true;
+    r.state.Options.OptVeqf = true;
     r.tree.SizedFile("new/f", c.size);
     r.tree.SizedFile("old/f", c.size);
     r.Prepare("f", "f");
@@ -139,7 +139,7 @@ TEST(CompareFilePair, AFileWhoseLengthChangedSinceItWasSizedIsChanged) {
 // Size 0 and content without end: one block shows that it is not empty.
 TEST(CompareFilePair, LinksToAnEndlessProcFileAreChangedAfterOneBlock) {
   PairRun r;
-  r.state.OptVeqf = true;
+  r.state.Options.OptVeqf = true;
   r.tree.Symlink("/proc/self/pagemap", "new/p");
   r.tree.Symlink("/proc/self/pagemap", "old/p");
   r.Run("p", "p");
@@ -151,7 +151,7 @@ TEST(CompareFilePair, LinksToAnEndlessProcFileAreChangedAfterOneBlock) {
 
 TEST(CompareFilePair, HaltStopsWithinOneBlock) {
   PairRun r;
-  r.state.OptVeqf = true;
+  r.state.Options.OptVeqf = true;
   r.tree.SizedFile("new/big", 4096 * 50);
   r.tree.SizedFile("old/big", 4096 * 50);
   r.host.onPendingEvents = [&] {
@@ -169,7 +169,7 @@ TEST(CompareFilePair, AFailedReadIsAnErrorNeverTheEndOfAFile) {
   } cases[] = {{true, false}, {false, true}, {true, true}};
   for (const Case& c : cases) {
     PairRun r;
-    r.state.OptVeqf = true;
+    r.state.Options.OptVeqf = true;
     r.tree.SizedFile("new/f", size);
     r.tree.SizedFile("old/f", size);
     if (c.failNew) r.fs.FailReadAt(r.NewFile("f"), 2);
@@ -221,8 +221,8 @@ TEST(PrepareFilePair, TwoGigabytesOrMoreAreRefusedWithAMessage) {
     r.tree.File("old/f", "");
     const std::string big = c.onNewSide ? r.NewFile("f") : r.OldFile("f");
     std::filesystem::resize_file(big, c.size);  // sparse: no disk is used
-    r.state.PairedNewNames = {"f"};
-    r.state.PairedOldNames = {"f"};
+    r.state.Names.PairedNewNames = {"f"};
+    r.state.Names.PairedOldNames = {"f"};
     PrepareFilePair(r.ctx, r.records);
     EXPECT_EQ(r.records.Totals.TooLarge, c.tooLarge) << c.size;
     if (!c.tooLarge) {
@@ -244,7 +244,7 @@ TEST(CompareFilePair, PathsLongerThan255CharactersAreUsedWhole) {
   r.tree.File("old/" + deep + "/f", "content", Later());
   r.state.NewDirName = r.tree.Path("new/" + deep) + "/";
   r.state.OldDirName = r.tree.Path("old/" + deep) + "/";
-  r.state.OptVeqf = true;
+  r.state.Options.OptVeqf = true;
   r.Run("f", "f");
   EXPECT_GT(r.records.New.Path.size(), 300u);
   EXPECT_FALSE(r.records.Totals.OpenError);
@@ -294,7 +294,7 @@ TEST(PrepareFilePair, AFifoIsNeverOpenedAndIsAnErrorOnlyWhenItsBytesAreNeeded) {
   };
   for (const Case& c : cases) {
     PairRun r;
-    r.state.OptVeqf = c.veqf;
+    r.state.Options.OptVeqf = c.veqf;
     r.tree.Fifo("new/f");
     r.tree.SetTime("new/f", TempTree::DefaultTime);
     if (c.oldIsFifo) {

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "compare/CompareFixture.h"
 #include "compare/CompareSection.h"
 #include "compare/ResolveNames.h"
 #include "compare/SummaryRows.h"
-#include "core/Dispatcher.h"
+#include "run/Dispatcher.h"
+#include "support/CompareFixture.h"
 
 namespace kav::test {
 namespace {
@@ -46,7 +46,7 @@ TEST(GroupedSummary, ALongNameIsShortenedInItsRow) {
   CompareFixture f;
   f.tree.File("new/abcdefghijklmnopqrstuvwxyz.txt", "1");
   f.tree.File("old/abcdefghijklmnopqrstuvwxyz.txt", "1");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.SummaryRows(), Lines{"     abcdefghijklmnopqrs...txt         1        1 "});
 }
 
@@ -56,7 +56,7 @@ TEST(GroupedSummary, ChgoWithoutChangesHasNoHeaderRowsOrLegend) {
   f.tree.File("new/a", "1");
   f.tree.File("old/a", "1");
   f.tree.File("new/only-new", "1");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   const Lines expected = {
       "New Dir = " + f.tree.Path("new") + " ",
       "Old Dir = " + f.tree.Path("old") + " ",
@@ -84,7 +84,7 @@ TEST(GroupedSummary, ChgoListsOnlyTheChangedPairsWithBothNames) {
   f.tree.File("old/a.txt", "1");
   f.tree.File("new/b.txt", "1");
   f.tree.File("old/b.txt", "2", TempTree::DefaultTime + 60);
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.state.ReportLines[f.state.SummaryTopLine],
             "Ref# Code New-Fi-Name                Old-Fi-Name                New-Size Old-Size ");
   EXPECT_EQ(f.SummaryRows(),
@@ -100,7 +100,7 @@ TEST(GroupedSummary, VeqfDropsTheStampEquivalenceLine) {
     f.state.Panel.PrCkVeqf = veqf;
     f.tree.File("new/a", "1");
     f.tree.File("old/a", "1");
-    MnBtnStartClick(f.ctx);
+    RunCompare(f.ctx);
     EXPECT_EQ(f.HasLine(stampLine), !veqf);
     EXPECT_FALSE(f.HasLine("      0 Total File(s) Processed as Equal Time-Date-Len Equivalent."));
     EXPECT_TRUE(f.HasLine(veqf ? "OPTIONS = Veqf " : "OPTIONS = None"));
@@ -114,7 +114,7 @@ TEST(GroupedSummary, ItdtAddsDateAndTimeToPairedAndDeletedRows) {
   f.tree.File("old/b", "bb");
   f.tree.File("new/c", "same");
   f.tree.File("old/c", "same");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.state.ReportLines[f.state.SummaryTopLine],
             "Ref# Code New-Fi-Name                New-Size Old-Size "
             "New-File-Date             Old-File-Date");
@@ -130,11 +130,11 @@ TEST(GroupedSummary, ItdtAddsDateAndTimeToPairedAndDeletedRows) {
 
 TEST(GroupedSummary, ItdtRowOfAPairNotProcessedHasNoDates) {
   CompareFixture f;
-  f.state.OptItdt = true;
+  f.state.Options.OptItdt = true;
   f.tree.File("new/b", "1");
   f.state.NewDirName = f.tree.Path("new") + "/";
   f.state.OldDirName = f.tree.Path("old") + "/";
-  f.state.PairedNewNames = f.state.PairedOldNames = {"b"};
+  f.state.Names.PairedNewNames = f.state.Names.PairedOldNames = {"b"};
   f.state.SingleLevelRun = true;
   RunCompareSection(f.ctx);
   EXPECT_EQ(f.SummaryRows(), Lines{"Err  b                                 0        0     "});
@@ -146,7 +146,7 @@ TEST(GroupedSummary, UnpairedWin386SwapFileIsNeverOpened) {
   f.tree.File("new/x", "1");
   f.tree.File("old/x", "1");
   f.fs.FailOpen(f.NewFile("win386.swp"));  // an open would be seen as size 0 anyway
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.SummaryRows(), (Lines{
                                  "Err  win386.swp                        0 ",
                                  "     x                                 1        1 ",
@@ -163,7 +163,7 @@ TEST(GroupedSummary, UnpairedFilesOfTwoGigabytesOrMoreShowSizeZero) {
   std::filesystem::resize_file(f.OldFile("huge"), 5368709120u);
   f.tree.File("new/x", "1");
   f.tree.File("old/x", "1");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.SummaryRows(), (Lines{
                                  "I -  big                               0 ",
                                  "D -  huge                                       0 ",
@@ -180,7 +180,7 @@ TEST(GroupedSummary, UnpairedFilesAreOpenedByTheirOwnNameAndFifosNever) {
   f.tree.Fifo("old/pipe");  // opening it for its size would block
   f.tree.File("new/x", "1");
   f.tree.File("old/x", "1");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.SummaryRows(), (Lines{
                                  "D -  pipe                                       0 ",
                                  "I -  upper.txt                         5 ",
@@ -196,7 +196,7 @@ TEST(GroupedSummary, SpnmUsesTheNamedLayoutWithoutNotProcessedTotals) {
   f.tree.File("new/x", "1");
   f.tree.File("old/x", "1");
   f.tree.File("new/only", "1");
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.SummaryRows(),
             Lines{"     x                          x                                 1        1 "});
   EXPECT_FALSE(f.HasLine(
@@ -216,7 +216,7 @@ TEST(GroupedSummary, TypeThreeEndsWithTheSelectedNames) {
     FillSelectedPairs(f.state, f.fs, {{"one.txt", "one.txt"}, {"two.txt", "two.txt"}});
     RunCompareSection(f.ctx);
   };
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.state.ReportLines[f.state.SummaryTopLine],
             "Ref# Code New/Old-Fi-Name            New-Size Old-Size ");
   EXPECT_EQ(f.SummaryRows(), (Lines{
@@ -240,7 +240,7 @@ TEST(GroupedSummary, TypeFourListsThePairsWithBothNames) {
     RunCompareSection(f.ctx);
   };
   f.state.Panel.PrCkVeqf = true;
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.SummaryRows(),
             Lines{"*    report.txt                 report_old.txt                    8        8 "});
   const Lines& lines = f.state.ReportLines;
@@ -262,7 +262,7 @@ TEST(GroupedSummary, ControlCharactersInNamesCannotSplitARow) {
     FillSelectedPairs(f.state, f.fs, {{"line\nbreak", "line\nbreak"}, {"tab\tname", "tab\tname"}});
     RunCompareSection(f.ctx);
   };
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   EXPECT_EQ(f.SummaryRows(), (Lines{
                                  "     line?break                        1        1 ",
                                  "     tab?name                          2        2 ",
@@ -278,7 +278,7 @@ TEST(GroupedSummary, LinesAreCutAt132Characters) {
   f.tree.File("new/" + deep + "/x", "1");
   f.tree.File("old/x", "1");
   f.state.Panel.MnCbNewDirNm = f.tree.Path("new/" + deep);
-  MnBtnStartClick(f.ctx);
+  RunCompare(f.ctx);
   ASSERT_FALSE(f.state.ReportLines.empty());
   EXPECT_EQ(f.state.ReportLines[0],
             ("New Dir = " + f.tree.Path("new/" + deep) + " ").substr(0, 132));

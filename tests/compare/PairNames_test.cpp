@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <string>
 
-#include "compare/CompareFixture.h"
 #include "compare/DirListing.h"
+#include "support/CompareFixture.h"
 
 namespace kav::test {
 namespace {
@@ -47,73 +47,73 @@ TEST(DirListing, JoinPathAddsOneSlash) {
 
 RunState StateWith(Names newNames, Names oldNames) {
   RunState s;
-  s.NewDirNames = std::move(newNames);
-  s.OldDirNames = std::move(oldNames);
+  s.Names.NewDirNames = std::move(newNames);
+  s.Names.OldDirNames = std::move(oldNames);
   return s;
 }
 
 TEST(PairLikeNames, PairsInAscendingOrderWithTheNewText) {
   RunState s = StateWith({"c", "a", "readme.txt", "d"}, {"readme.txt", "b", "c", "a"});
-  s.NewDirDiskNames = {"c", "a", "Readme.TXT", "d"};
-  s.OldDirDiskNames = {"README.txt", "b", "c", "a"};
+  s.Names.NewDirDiskNames = {"c", "a", "Readme.TXT", "d"};
+  s.Names.OldDirDiskNames = {"README.txt", "b", "c", "a"};
   PairLikeNames(s);
-  EXPECT_EQ(s.PairedNewNames, (Names{"a", "c", "readme.txt"}));
-  EXPECT_EQ(s.PairedOldNames, s.PairedNewNames);
-  EXPECT_EQ(s.PairedNewDiskNames, (Names{"a", "c", "Readme.TXT"}));
-  EXPECT_EQ(s.PairedOldDiskNames, (Names{"a", "c", "README.txt"}));
-  EXPECT_EQ(s.NewDirNames, (Names{"a", "c", "d", "readme.txt"}));
+  EXPECT_EQ(s.Names.PairedNewNames, (Names{"a", "c", "readme.txt"}));
+  EXPECT_EQ(s.Names.PairedOldNames, s.Names.PairedNewNames);
+  EXPECT_EQ(s.Names.PairedNewDiskNames, (Names{"a", "c", "Readme.TXT"}));
+  EXPECT_EQ(s.Names.PairedOldDiskNames, (Names{"a", "c", "README.txt"}));
+  EXPECT_EQ(s.Names.NewDirNames, (Names{"a", "c", "d", "readme.txt"}));
 
   RemovePairedNames(s);
-  EXPECT_EQ(s.NewDirNames, (Names{"d"}));
-  EXPECT_EQ(s.NewDirDiskNames, (Names{"d"}));
-  EXPECT_EQ(s.OldDirNames, (Names{"b"}));
-  EXPECT_EQ(s.OldDirDiskNames, (Names{"b"}));
+  EXPECT_EQ(s.Names.NewDirNames, (Names{"d"}));
+  EXPECT_EQ(s.Names.NewDirDiskNames, (Names{"d"}));
+  EXPECT_EQ(s.Names.OldDirNames, (Names{"b"}));
+  EXPECT_EQ(s.Names.OldDirDiskNames, (Names{"b"}));
 }
 
 TEST(PairLikeNames, NamesDifferingOnlyInCaseAreBothListedAndTakeTheFirstMatch) {
   // New holds A.txt and a.txt, Old one a.TXT: both New names pair with it.
   RunState s = StateWith({"a.txt", "a.txt"}, {"a.txt", "z"});
-  s.NewDirDiskNames = {"a.txt", "A.txt"};
-  s.OldDirDiskNames = {"a.TXT", "z"};
+  s.Names.NewDirDiskNames = {"a.txt", "A.txt"};
+  s.Names.OldDirDiskNames = {"a.TXT", "z"};
   PairLikeNames(s);
-  EXPECT_EQ(s.PairedNewNames, (Names{"a.txt", "a.txt"}));
-  EXPECT_EQ(s.PairedNewDiskNames, (Names{"A.txt", "a.txt"}));
-  EXPECT_EQ(s.PairedOldDiskNames, (Names{"a.TXT", "a.TXT"}));
+  EXPECT_EQ(s.Names.PairedNewNames, (Names{"a.txt", "a.txt"}));
+  EXPECT_EQ(s.Names.PairedNewDiskNames, (Names{"A.txt", "a.txt"}));
+  EXPECT_EQ(s.Names.PairedOldDiskNames, (Names{"a.TXT", "a.TXT"}));
   RemovePairedNames(s);
-  EXPECT_TRUE(s.NewDirNames.empty());
-  EXPECT_EQ(s.OldDirNames, (Names{"z"}));
+  EXPECT_TRUE(s.Names.NewDirNames.empty());
+  EXPECT_EQ(s.Names.OldDirNames, (Names{"z"}));
 }
 
 TEST(PairLikeNames, ASecondOldNameOfTheSameSpellingStaysDeleted) {
   RunState s = StateWith({"a"}, {"a", "a"});
-  s.OldDirDiskNames = {"a", "A"};
+  s.Names.OldDirDiskNames = {"a", "A"};
   PairLikeNames(s);
-  EXPECT_EQ(s.PairedOldDiskNames, (Names{"A"}));
+  EXPECT_EQ(s.Names.PairedOldDiskNames, (Names{"A"}));
   RemovePairedNames(s);
-  EXPECT_EQ(s.OldDirNames, (Names{"a"}));
-  EXPECT_EQ(s.OldDirDiskNames, (Names{"a"}));
+  EXPECT_EQ(s.Names.OldDirNames, (Names{"a"}));
+  EXPECT_EQ(s.Names.OldDirDiskNames, (Names{"a"}));
 }
 
 TEST(PairLikeNames, MissingDiskNamesFallBackToTheNames) {
   RunState s = StateWith({"b", "a"}, {"a"});
   PairLikeNames(s);
-  EXPECT_EQ(s.PairedNewDiskNames, (Names{"a"}));
-  EXPECT_EQ(s.NewDirDiskNames, (Names{"a", "b"}));
+  EXPECT_EQ(s.Names.PairedNewDiskNames, (Names{"a"}));
+  EXPECT_EQ(s.Names.NewDirDiskNames, (Names{"a", "b"}));
 }
 
 TEST(PairLikeNames, HundredThousandNamesPairAndRemoveExactly) {
   RunState s;
   for (int i = 0; i < 100000; ++i) {
-    s.NewDirNames.push_back("f" + std::to_string(99999 - i));
-    if (i % 2 == 0) s.OldDirNames.push_back("f" + std::to_string(i));
+    s.Names.NewDirNames.push_back("f" + std::to_string(99999 - i));
+    if (i % 2 == 0) s.Names.OldDirNames.push_back("f" + std::to_string(i));
   }
-  s.OldDirNames.push_back("only-old");
+  s.Names.OldDirNames.push_back("only-old");
   PairLikeNames(s);
-  ASSERT_EQ(s.PairedNewNames.size(), 50000u);
-  EXPECT_TRUE(std::is_sorted(s.PairedNewNames.begin(), s.PairedNewNames.end()));
+  ASSERT_EQ(s.Names.PairedNewNames.size(), 50000u);
+  EXPECT_TRUE(std::is_sorted(s.Names.PairedNewNames.begin(), s.Names.PairedNewNames.end()));
   RemovePairedNames(s);
-  EXPECT_EQ(s.NewDirNames.size(), 50000u);
-  EXPECT_EQ(s.OldDirNames, (Names{"only-old"}));
+  EXPECT_EQ(s.Names.NewDirNames.size(), 50000u);
+  EXPECT_EQ(s.Names.OldDirNames, (Names{"only-old"}));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "compare/CompareFixture.h"
+#include "support/CompareFixture.h"
 
 namespace kav::test {
 namespace {
@@ -76,10 +76,10 @@ TEST(FillSelectedPairs, KeepsOrderLowerCasesNamesAndSkipsMissingFiles) {
       f.state, f.fs,
       {{"b", "b"}, {"report.txt", "report_old.txt"}, {"gone", "b"}, {"b", "gone"}, {"b", "b"}});
   EXPECT_EQ(placed, 3);
-  EXPECT_EQ(f.state.PairedNewNames, (Names{"b", "report.txt", "b"}));
-  EXPECT_EQ(f.state.PairedOldNames, (Names{"b", "report_old.txt", "b"}));
-  EXPECT_EQ(f.state.PairedNewDiskNames, (Names{"b", "Report.txt", "b"}));
-  EXPECT_EQ(f.state.PairedOldDiskNames, (Names{"B", "report_OLD.txt", "B"}));
+  EXPECT_EQ(f.state.Names.PairedNewNames, (Names{"b", "report.txt", "b"}));
+  EXPECT_EQ(f.state.Names.PairedOldNames, (Names{"b", "report_old.txt", "b"}));
+  EXPECT_EQ(f.state.Names.PairedNewDiskNames, (Names{"b", "Report.txt", "b"}));
+  EXPECT_EQ(f.state.Names.PairedOldDiskNames, (Names{"B", "report_OLD.txt", "B"}));
 }
 
 }  // namespace

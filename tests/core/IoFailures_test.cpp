@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <string>
 
-#include "compare/CompareFixture.h"
-#include "core/Dispatcher.h"
+#include "run/Dispatcher.h"
+#include "support/CompareFixture.h"
 
 namespace kav::test {
 namespace {
@@ -25,7 +25,7 @@ TEST(IoFailureMessage, NamesTheFirstFewThenCountsTheRest) {
 
 // A directory that cannot be listed is named, never taken for an empty one, and the status
 // line does not call the run complete.
-TEST(MnBtnStartClick, AnUnlistedDirectoryIsNamedAndTheRunIsIncomplete) {
+TEST(RunCompare, AnUnlistedDirectoryIsNamedAndTheRunIsIncomplete) {
   struct Case {
     int type;
     const char* failing;  // below the tree
@@ -43,7 +43,7 @@ TEST(MnBtnStartClick, AnUnlistedDirectoryIsNamedAndTheRunIsIncomplete) {
     const bool isRoot = std::string(c.failing).find('/') == std::string::npos;
     const std::string failing = f.tree.Path(c.failing) + (isRoot ? "/" : "");
     f.fs.FailList(failing);
-    MnBtnStartClick(f.ctx);
+    RunCompare(f.ctx);
     EXPECT_TRUE(f.host.messages.empty()) << c.type << c.failing;
     EXPECT_TRUE(f.host.selectionsOpened.empty()) << c.type << c.failing;
     ASSERT_EQ(f.state.IoFailures.size(), 1u) << c.type << c.failing;

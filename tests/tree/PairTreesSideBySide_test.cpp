@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/TreeRunFixture.h"
 #include "tree/TreePairing.h"
-#include "tree/TreeRunFixture.h"
 #include "tree/TreeScan.h"
 
 namespace kav {
@@ -92,7 +92,7 @@ TEST(PairTreesSideBySide, FillsTheOldSideBeforeTheNextPair) {
 
 TEST(PairTreesSideBySide, OverallSummaryOnlyLeavesBothListsEmpty) {
   SplitRun s;
-  s.run.state.OptOvso = true;
+  s.run.state.Options.OptOvso = true;
   s.tree.File("New/base/x", "1");
   s.tree.File("Old/base/y", "2");
   s.Run();
@@ -104,7 +104,7 @@ TEST(PairTreesSideBySide, OverallSummaryOnlyLeavesBothListsEmpty) {
 
 TEST(PairTreesSideBySide, AFailedComparisonIsShownAsChanged) {
   SplitRun s;
-  s.run.state.OptVeqf = true;  // the bytes of a FIFO are needed, and never read
+  s.run.state.Options.OptVeqf = true;  // the bytes of a FIFO are needed, and never read
   s.tree.Fifo("New/base/pipe");
   s.tree.Fifo("Old/base/pipe");
   s.Run();
@@ -120,7 +120,7 @@ TEST(PairTreesSideBySide, AFailedComparisonIsShownAsChanged) {
 
 TEST(PairTreesSideBySide, ChangesOnlyDropsEqualPairsAndUnpairedFiles) {
   SplitRun s;
-  s.run.state.OptLchv = true;
+  s.run.state.Options.OptLchv = true;
   s.tree.File("New/base/equal", "same");
   s.tree.File("Old/base/equal", "same");
   s.tree.File("New/base/grown", "longer");
@@ -149,7 +149,7 @@ TEST(PairTreesSideBySide, ChangesOnlyDropsEqualPairsAndUnpairedFiles) {
 
 TEST(PairTreesSideBySide, OnlyMatchedFilesDropsUnpairedDirectories) {
   SplitRun s;
-  s.run.state.OptLmcf = true;
+  s.run.state.Options.OptLmcf = true;
   s.tree.File("New/base/fresh/inside", "n");
   s.tree.File("Old/base/stale/gone", "o");
   s.Run();

@@ -2,8 +2,8 @@
 
 #include "platform/FaultyFileSystem.h"
 #include "support/DeepTree.h"
+#include "support/TreeRunFixture.h"
 #include "tree/TreePairing.h"
-#include "tree/TreeRunFixture.h"
 #include "tree/TreeScan.h"
 
 namespace kav {
@@ -154,7 +154,7 @@ TEST(PairTrees, ADirectoryWhoseOnlyChangeIsADeletedFileIsMarkedChanged) {
 
 TEST(PairTrees, OnlyMatchedFilesLeavesUnpairedDirectoriesUnlisted) {
   CombinedRun c;
-  c.run.state.OptLmcf = true;
+  c.run.state.Options.OptLmcf = true;
   c.tree.File(c.newRoot + "/fresh/one", "1");
   c.tree.File(c.oldRoot + "/stale/two", "2");
   c.Run();
@@ -176,7 +176,7 @@ TEST(PairTrees, AFailedComparisonIsChangedAndCounted) {
   FaultyFileSystem faulty(RealFileSystem());
   faulty.FailReadAt(c.tree.Path(c.newRoot + "/a"), 1);
   c.run.fs = &faulty;
-  c.run.state.OptVeqf = true;
+  c.run.state.Options.OptVeqf = true;
   c.Run();
   EXPECT_EQ(CodesOf(c.Lines()), (Strings{"   ", "* -", "* -"}));
   EXPECT_EQ(c.run.state.Totals.ChangedFiles, 2);
@@ -188,7 +188,7 @@ TEST(PairTrees, ComparesTreesBeyondThePathLimitWhole) {
   CombinedRun c;
   test::DeepTree newDeep(c.tree.Path(c.newRoot), 22, 200, "f", "new!", TempTree::DefaultTime);
   test::DeepTree oldDeep(c.tree.Path(c.oldRoot), 22, 200, "f", "old!", TempTree::DefaultTime);
-  c.run.state.OptVeqf = true;
+  c.run.state.Options.OptVeqf = true;
   c.Run();
   ASSERT_EQ(c.Lines().size(), 24u);
   EXPECT_EQ(c.Lines().back()->ChangeCode, "* -");

@@ -6,7 +6,7 @@
 
 #include "platform/FaultyFileSystem.h"
 #include "support/DeepTree.h"
-#include "tree/TreeRunFixture.h"
+#include "support/TreeRunFixture.h"
 #include "tree/TreeScan.h"
 
 namespace kav {
@@ -97,7 +97,7 @@ TEST(DecideFilePair, LinksToAnEndlessProcFileAreChangedUnderVeqf) {
   pair.tree.Dir("Old");
   pair.tree.Symlink("/proc/self/pagemap", "New/p");
   pair.tree.Symlink("/proc/self/pagemap", "Old/p");
-  pair.run.state.OptVeqf = true;
+  pair.run.state.Options.OptVeqf = true;
   pair.Scan();
   ASSERT_EQ(pair.news.size(), 2u);
   EXPECT_EQ(pair.news[1]->Size, 0);
@@ -138,7 +138,7 @@ TEST(CompareTreeFiles, AFileThatCannotBeReadIsNeverEqual) {
 
 TEST(CompareTreeFiles, FifosAndTooLargeFilesAreNeverOpened) {
   ComparePair pair;
-  pair.run.state.OptVeqf = true;  // the FIFOs' bytes are needed
+  pair.run.state.Options.OptVeqf = true;  // the FIFOs' bytes are needed
   pair.tree.Dir("New");
   pair.tree.Dir("Old");
   pair.tree.Fifo("New/a");
@@ -189,7 +189,7 @@ TEST(CompareTreeFiles, ComparesFilesBeyondThePathLimit) {
   pair.Scan();
   ASSERT_EQ(pair.news.size(), 24u);
   EXPECT_EQ(pair.Compare(23), CompareDifferent);
-  pair.run.state.OptVeqf = true;
+  pair.run.state.Options.OptVeqf = true;
   EXPECT_EQ(pair.Decide(23), CompareDifferent);
 }
 
@@ -218,7 +218,7 @@ TEST(DecideFilePair, TakesTheShortcutsBeforeReading) {
     ComparePair pair;
     pair.tree.SizedFile("New/f", 10, TempTree::DefaultTime, 'N');
     pair.tree.SizedFile("Old/f", c.oldSize, c.oldTime, 'O');
-    pair.run.state.OptVeqf = c.veqf;
+    pair.run.state.Options.OptVeqf = c.veqf;
     pair.Scan();
     EXPECT_EQ(DecideFilePairShortcut(pair.run.state, *pair.news[1], *pair.olds[1]), c.shortcut);
     EXPECT_EQ(pair.Decide(), c.result);
@@ -246,7 +246,7 @@ TEST(DecideFilePair, FifosAreNeverOpenedAndAreAnErrorOnlyWhenTheirBytesAreNeeded
   };
   for (const Case& c : cases) {
     ComparePair pair;
-    pair.run.state.OptVeqf = c.veqf;
+    pair.run.state.Options.OptVeqf = c.veqf;
     pair.tree.Dir("Old");
     pair.tree.Dir("New");
     pair.tree.Fifo("New/f");

@@ -5,8 +5,8 @@
 #include "platform/DosTime.h"
 #include "platform/FaultyFileSystem.h"
 #include "support/DeepTree.h"
+#include "support/TreeRunFixture.h"
 #include "tree/TreeRecords.h"
-#include "tree/TreeRunFixture.h"
 
 namespace kav {
 namespace {
@@ -126,7 +126,7 @@ TEST(ScanTree, ListDirectoriesOnlyStillCountsEveryFile) {
   tree.SizedFile("sub/y", 20);
   tree.SizedFile("sub/z", 30);
   TreeRun run;
-  run.state.OptLdeo = true;
+  run.state.Options.OptLdeo = true;
   TreeNodeList list = Scan(run, DirOf(tree));
   ASSERT_EQ(TextsOf(list), (std::vector<std::string>{ToLower(DirOf(tree)), "/sub"}));
   EXPECT_EQ(run.state.Totals.TotalFiles, 3);

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "core/CompareTypes.h"
-#include "core/Dispatcher.h"
 #include "core/RunContext.h"
 #include "platform/FileSystem.h"
+#include "run/Dispatcher.h"
 #include "support/RecordingHost.h"
 #include "support/TempTree.h"
 
@@ -81,7 +81,7 @@ struct RecordedRun {
     state.Panel.MnCkViewResults = true;
     state.Panel.PrCkListStyle = sideBySide;
     RunContext ctx = Context();
-    MnBtnStartClick(ctx);
+    RunCompare(ctx);
   }
 };
 

@@ -42,7 +42,7 @@ const PanelLine kLines[] = {
 
 void PlaceBox(QFrame* panel, const PanelLine& line, int y, PreferencesControls& c) {
   const auto box = static_cast<std::size_t>(line.PanelIndex);
-  const std::string name(PreferencePanel[box].Name);
+  const std::string name(PreferenceTable[box].Name);
   auto* check = Place<QCheckBox>(panel, name.c_str(), {14, y, kBoxWidth, kRow});
   check->setText(ToQt(PreferenceCode(box)));
   c.Boxes[box] = check;

@@ -11,8 +11,8 @@
 #include <chrono>
 
 #include "core/CompareTypes.h"
-#include "core/Dispatcher.h"
 #include "core/IoFailures.h"
+#include "run/Dispatcher.h"
 #include "ui/main/DirComboBox.h"
 #include "ui/main/MessageBoxes.h"
 #include "ui/main/TFrmMain.h"
@@ -70,7 +70,7 @@ void TFrmMain::MnBtnStartClick() {
   running_ = true;
   failuresToTell_ = true;
   pumpClock_.invalidate();
-  kav::MnBtnStartClick(ctx_);
+  kav::RunCompare(ctx_);
   ShowPanelChanges(pacer_.TakeAll(), false);
   running_ = false;
   TellFailures();

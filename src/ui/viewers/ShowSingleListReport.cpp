@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "core/SingleListRows.h"
+#include "report/SingleListRows.h"
 #include "ui/main/QtText.h"
 #include "ui/main/ScreenFit.h"
 #include "ui/viewers/TFrmVSingle.h"

@@ -1,6 +1,6 @@
 #include "ui/viewers/SingleListModel.h"
 
-#include "core/SingleListRows.h"
+#include "report/SingleListRows.h"
 #include "ui/main/QtText.h"
 
 namespace kav::ui {

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "core/RunState.h"
-#include "tree/SplitRows.h"
+#include "report/SplitRows.h"
 
 namespace kav::ui {
 

@@ -16,7 +16,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "tree/CombinedReport.h"
+#include "report/CombinedReport.h"
 #include "ui/main/MessageBoxes.h"
 #include "ui/main/QtText.h"
 #include "ui/viewers/FindTextDialog.h"
@@ -341,7 +341,7 @@ void TFrmGraph::GrButLegendClick() {
 
 void TFrmGraph::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!ctx_->State.OptOvso && TreeModel->rowCount() > 0) {
+  if (!ctx_->State.Options.OptOvso && TreeModel->rowCount() > 0) {
     GrTreeView->expand(TreeModel->index(0, 0));
   }
   bool number = false;

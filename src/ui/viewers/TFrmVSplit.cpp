@@ -11,8 +11,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "report/SplitRows.h"
 #include "text/Format.h"
-#include "tree/SplitRows.h"
 #include "ui/main/MessageBoxes.h"
 #include "ui/main/QtText.h"
 #include "ui/main/ScreenFit.h"

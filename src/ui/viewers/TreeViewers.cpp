@@ -7,7 +7,7 @@
 #include <QTreeView>
 #include <algorithm>
 
-#include "tree/TreeEngine.h"
+#include "run/TreeEngine.h"
 #include "ui/main/QtText.h"
 #include "ui/main/ScreenFit.h"
 #include "ui/viewers/GraphFileModel.h"

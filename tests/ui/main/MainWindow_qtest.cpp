@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "UiTestSupport.h"
+#include "core/PreferenceTable.h"
 #include "platform/IniFile.h"
 #include "support/TempTree.h"
 #include "ui/main/DirComboBox.h"
@@ -242,7 +243,7 @@ class MainWindowTest : public QObject {
     frm.SelectPage(2);
     test::Named<QPushButton>(frm, "PrButReset")->click();
     QCOMPARE(frm.CurrentPage(), 2);
-    for (const PreferenceBox& box : PreferencePanel) {
+    for (const PreferenceEntry& box : PreferenceTable) {
       QVERIFY(!test::Named<QCheckBox>(frm, std::string(box.Name).c_str())->isChecked());
     }
     QCOMPARE(test::Named<QLabel>(frm, "MnlblOptsUsed")->text(), QString("Gmsg"));

@@ -14,7 +14,7 @@
 
 #include "UiTestSupport.h"
 #include "core/CompareTypes.h"
-#include "core/Dispatcher.h"
+#include "run/Dispatcher.h"
 #include "support/TempTree.h"
 #include "ui/main/DirComboBox.h"
 #include "ui/main/TFrmMain.h"

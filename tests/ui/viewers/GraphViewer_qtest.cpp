@@ -19,7 +19,7 @@
 
 #include "TreeViewerSupport.h"
 #include "UiTestSupport.h"
-#include "tree/TreeEngine.h"
+#include "run/TreeEngine.h"
 #include "ui/viewers/FindTextDialog.h"
 #include "ui/viewers/GraphFileModel.h"
 #include "ui/viewers/GraphReportView.h"

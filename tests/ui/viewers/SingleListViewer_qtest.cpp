@@ -44,7 +44,7 @@ void FillSummary(RunState& state) {
 // A type 5 listing: a root, two directories under it and one below the second.
 void FillTreeListing(RunState& state) {
   state.ListNewTreeRun = true;
-  state.OptLdeo = true;
+  state.Options.OptLdeo = true;
   struct Row {
     const char* text;
     int kind;

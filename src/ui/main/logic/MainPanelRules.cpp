@@ -35,10 +35,10 @@ DropResult DirectoriesDropped(const std::vector<std::string>& names, int dropY, 
 }
 
 std::optional<std::string> MissingSelectionWindowMessage(const std::string& typeText) {
-  int type = CompareTypeOf(typeText);
-  if (type != 3 && type != 4) return std::nullopt;
-  const char* window = type == 3 ? "like-name" : "like/unlike-name";
-  return "Compare Type " + std::to_string(type) + " needs the " + window +
+  const CompareType type = CompareTypeOf(typeText);
+  if (type != CompareType::SelectLike && type != CompareType::SelectUnlike) return std::nullopt;
+  const char* window = type == CompareType::SelectLike ? "like-name" : "like/unlike-name";
+  return "Compare Type " + std::to_string(static_cast<int>(type)) + " needs the " + window +
          " file selection window, which is not available in this version yet.\r"
          "Nothing was started: the last report, the directories and the preferences are "
          "unchanged.";

@@ -5,7 +5,7 @@
 namespace kav {
 
 std::string_view PreferenceCode(std::size_t box) {
-  return PreferenceCodes[static_cast<std::size_t>(PreferencePanel[box].CodeIndex)];
+  return PreferenceTable[box].Code;
 }
 
 std::string OptionsText(const PreferenceChecks& checks) {
@@ -24,15 +24,10 @@ void ApplyStoredOptions(std::string_view value, PreferenceChecks& checks,
   // A token is taken while its first character stands before the value's last one.
   for (std::size_t at = 0; at + 1 < value.size(); at += 5) {
     std::string_view token = value.substr(at, 4);
-    for (std::size_t code = 0; code < PreferenceCodes.size(); ++code) {
-      if (!EqualsNoCase(token, PreferenceCodes[code])) continue;
-      for (std::size_t box = 0; box < PreferencePanel.size(); ++box) {
-        if (PreferencePanel[box].CodeIndex == static_cast<int>(code)) {
-          checks[box] = true;
-          break;
-        }
-      }
-      optionsText += PreferenceCodes[code];
+    for (std::size_t box = 0; box < PreferenceTable.size(); ++box) {
+      if (!EqualsNoCase(token, PreferenceTable[box].Code)) continue;
+      checks[box] = true;
+      optionsText += PreferenceTable[box].Code;
       optionsText += ' ';
       break;
     }
@@ -47,10 +42,9 @@ std::string FinishOptionsText(const std::string& optionsText) {
 }
 
 void CopyPreferences(const PreferenceChecks& checks, PanelInputs& panel) {
-  bool* fields[] = {&panel.PrCkVeqf, &panel.PrCkChgO,     &panel.PrCkSpnm, &panel.PrCkListDEO,
-                    &panel.PrCkItdt, &panel.PrCkOvsO,     &panel.PrCkLmcf, &panel.PrCkGmsg,
-                    &panel.PrCkLchv, &panel.PrCkListStyle};
-  for (std::size_t box = 0; box < checks.size(); ++box) *fields[box] = checks[box];
+  for (std::size_t box = 0; box < checks.size(); ++box) {
+    panel.*PreferenceTable[box].CheckBox = checks[box];
+  }
 }
 
 }  // namespace kav

@@ -4,35 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/RunState.h"
+#include "core/PreferenceTable.h"
 
 namespace kav {
 
-// The ten preference codes; a check box carries an index into this table.
-inline constexpr std::array<std::string_view, 10> PreferenceCodes = {
-    "Veqf", "Ovso", "Lmcf", "Lchv", "Gmsg", "Lsbs", "Chgo", "Itdt", "Ldeo", "Spnm"};
-
-// One check box of the preferences panel: its control name and its code index.
-struct PreferenceBox {
-  std::string_view Name;
-  int CodeIndex;
-};
-
-// The check boxes in panel order, the order of the options text.
-inline constexpr std::array<PreferenceBox, 10> PreferencePanel = {{
-    {"PrCkVeqf", 0},
-    {"PrCkChgO", 6},
-    {"PrCkSpnm", 9},
-    {"PrCkListDEO", 8},
-    {"PrCkItdt", 7},
-    {"PrCkOvsO", 1},
-    {"PrCkLmcf", 2},
-    {"PrCkGmsg", 4},
-    {"PrCkLchv", 3},
-    {"PrCkListStyle", 5},
-}};
-
-// Check states in panel order.
+// Check states in panel order (PreferenceTable).
 using PreferenceChecks = std::array<bool, 10>;
 
 // The code of the box at panel position `box`.

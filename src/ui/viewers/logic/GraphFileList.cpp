@@ -2,7 +2,7 @@
 
 #include "text/DateText.h"
 #include "text/Format.h"
-#include "tree/PrintableText.h"
+#include "text/PrintableText.h"
 #include "tree/TreeRecords.h"
 
 namespace kav {
@@ -17,9 +17,9 @@ void Count(FileCounts& counts, std::string_view code) {
 }
 
 bool Listed(const RunState& state, std::string_view code) {
-  if (!state.OptLchv && !state.OptLmcf) return true;
-  if (state.OptLchv && code != "   ") return true;
-  return state.OptLmcf && (code == "* -" || code == "   ");
+  if (!state.Options.OptLchv && !state.Options.OptLmcf) return true;
+  if (state.Options.OptLchv && code != "   ") return true;
+  return state.Options.OptLmcf && (code == "* -" || code == "   ");
 }
 
 GraphFileRow RowOf(const TreeNode& file, const LocaleFacts& locale) {
@@ -90,7 +90,7 @@ std::optional<DirectoryFiles> ListDirectoryFiles(const RunState& state, int row,
     files.TotalsText = "Total 0 Files";
     return files;
   }
-  files.TotalsText = FileTotalsText(counts, state.OptLchv, state.OptLmcf);
+  files.TotalsText = FileTotalsText(counts, state.Options.OptLchv, state.Options.OptLmcf);
   return files;
 }
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/RunState.h"
-#include "tree/SplitRows.h"
+#include "report/SplitRows.h"
 
 namespace kav {
 

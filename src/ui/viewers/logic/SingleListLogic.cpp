@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/SingleListRows.h"
+#include "report/SingleListRows.h"
 #include "text/Format.h"
 #include "ui/viewers/logic/StoredGeometry.h"
 

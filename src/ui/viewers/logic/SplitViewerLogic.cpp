@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "report/SplitRows.h"
 #include "text/Format.h"
-#include "tree/SplitRows.h"
 #include "ui/viewers/logic/StoredGeometry.h"
 
 namespace kav {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/RunState.h"
-#include "tree/SplitRows.h"
+#include "report/SplitRows.h"
 #include "ui/viewers/logic/SingleListLogic.h"
 
 namespace kav {

@@ -8,8 +8,8 @@ namespace {
 PreferenceChecks Checked(std::initializer_list<const char*> names) {
   PreferenceChecks checks{};
   for (const char* name : names) {
-    for (std::size_t box = 0; box < PreferencePanel.size(); ++box) {
-      if (PreferencePanel[box].Name == name) checks[box] = true;
+    for (std::size_t box = 0; box < PreferenceTable.size(); ++box) {
+      if (PreferenceTable[box].Name == name) checks[box] = true;
     }
   }
   return checks;
@@ -49,7 +49,7 @@ TEST(Preferences, StoredOptionsCheckBoxesInFileOrder) {
 }
 
 TEST(Preferences, PanelInputsGetEachBox) {
-  for (std::size_t box = 0; box < PreferencePanel.size(); ++box) {
+  for (std::size_t box = 0; box < PreferenceTable.size(); ++box) {
     PreferenceChecks checks{};
     checks[box] = true;
     PanelInputs panel;

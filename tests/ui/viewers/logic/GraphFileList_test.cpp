@@ -91,7 +91,7 @@ TEST_F(DirectoryFilesTest, InsertedOnlyDirectoryUnderLmcfListsNothingButCountsAl
   File("/n/a", "I -", 1);
   File("/n/b", "I -", 2);
   EXPECT_EQ(Files(0).TotalsText, " Total = 2  -- Insert = 2");
-  state.OptLmcf = true;
+  state.Options.OptLmcf = true;
   const DirectoryFiles files = Files(0);
   EXPECT_TRUE(files.Rows.empty());
   EXPECT_EQ(files.TotalsText, " Total = 2  -- Insert = 2     (Filtered by Lmcf)");
@@ -102,13 +102,13 @@ TEST_F(DirectoryFilesTest, LchvListsOnlyChangesAndWinsTheSuffixOverLmcf) {
   File("/n/a", "D -", 1);
   File("/n/b", "D -", 2);
   File("/n/c", "   ", 2, 2);
-  state.OptLchv = true;
+  state.Options.OptLchv = true;
   DirectoryFiles files = Files(0);
   ASSERT_EQ(files.Rows.size(), 2u);
   EXPECT_EQ(files.Rows[1].Name, "b");
   EXPECT_EQ(files.TotalsText,
             " Total = 3  -- Match = 1  Change = 0  Insert = 0  Delete = 2     (Filtered by Lchv)");
-  state.OptLmcf = true;  // Lmcf adds the equal file back
+  state.Options.OptLmcf = true;  // Lmcf adds the equal file back
   files = Files(0);
   EXPECT_EQ(files.Rows.size(), 3u);
   EXPECT_EQ(files.TotalsText.substr(files.TotalsText.size() - 23), "     (Filtered by Lchv)");

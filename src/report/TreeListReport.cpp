@@ -1,0 +1,128 @@
+#include "report/TreeListReport.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "report/TreeNames.h"
+#include "text/CharacterCut.h"
+#include "text/DateText.h"
+#include "text/Format.h"
+#include "text/PrintableText.h"
+#include "tree/TreeRecords.h"
+#include "tree/TreeScan.h"
+
+namespace kav {
+namespace {
+
+constexpr std::size_t LineLimit = 249;
+
+void AppendNumber(std::string& out, int64_t value) {
+  char digits[24];
+  const auto done = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, done.ptr);
+}
+
+// Writes the line of TreeListLine into `line`, reusing its storage.
+void MakeTreeListLine(std::string& line, const TreeNode& record, int rootDepth, bool withDate,
+                      const LocaleFacts& locale) {
+  const int depth = PathDepth(record.Path);
+  const int dots = std::clamp(depth + 2 - rootDepth, 0, static_cast<int>(DotRuler.size()));
+  line.assign(DotRuler.substr(0, static_cast<std::size_t>(dots)));
+  AppendNumber(line, depth);
+  line += ' ';
+  const std::string_view path = record.Path;
+  line += PrintableText(path.substr(static_cast<std::size_t>(NameStart(path) - 1)));
+  line += " (";
+  line += FormatThousands(record.Size, locale.ThousandsSeparator);
+  line += ')';
+  if (record.Kind == NodeDir) {
+    line += "  (Files = ";
+    AppendNumber(line, record.FileCount);
+    line += ')';
+  }
+  if (withDate && record.Kind == NodeFile && record.Date != 0) {
+    line += "  (";
+    line += DateText(record.Date, locale.Date);
+    line += ')';
+  }
+  if (line.size() > LineLimit) line = CutCharacters(line, LineLimit);
+}
+
+// Builds every line of a scanned list for its root, into Path (type 5) or Text (type 6).
+// A listing has one line per entry: the lines are built in one reused buffer and copied into
+// the record's own string, whose storage (the full path it held) is mostly big enough.
+void BuildLines(TreeNodeList& lines, bool intoPath, bool withDate, const LocaleFacts& locale) {
+  if (lines.empty()) return;
+  const int rootDepth = PathDepth(lines.front()->Path);
+  std::string line;
+  line.reserve(2 * LineLimit);
+  for (TreeNode* record : lines) {
+    MakeTreeListLine(line, *record, rootDepth, withDate, locale);
+    (intoPath ? record->Path : record->Text).assign(line);
+  }
+}
+
+TreeNode* SummaryRecord(RunState& state, TreeNodeList& lines) {
+  TreeNode* summary = NewTreeRecord(state, NodeHdr);
+  lines.insert(lines.begin(), summary);
+  return summary;
+}
+
+}  // namespace
+
+std::string TreeListLine(const TreeNode& record, int rootDepth, bool withDate,
+                         const LocaleFacts& locale) {
+  std::string line;
+  MakeTreeListLine(line, record, rootDepth, withDate, locale);
+  return line;
+}
+
+void ListNewTree(RunContext& ctx) {
+  RunState& state = ctx.State;
+  ScanTree(ctx, state.NewTreeLines, state.NewDirName);
+  BuildLines(state.NewTreeLines, true, state.Options.OptItdt, ctx.Locale);
+  state.SummaryTopLine = 0;
+  state.SummaryTotalsLine = static_cast<int32_t>(state.NewTreeLines.size()) + 1;
+  const char* pattern = state.Options.OptLdeo
+                            ? "Single Tree List Summary - Dirs = %d Files = %d OPTIONS = Ldeo"
+                            : "Single Tree List Summary - Dirs = %d Files = %d OPTIONS = None";
+  SummaryRecord(state, state.NewTreeLines)->Path =
+      Format(pattern, {int64_t{state.Totals.TotalDirs}, int64_t{state.Totals.TotalFiles}});
+  state.ReportLines.reserve(state.ReportLines.size() + state.NewTreeLines.size());
+  for (const TreeNode* record : state.NewTreeLines) state.ReportLines.push_back(record->Path);
+}
+
+void ListBothTrees(RunContext& ctx) {
+  RunState& state = ctx.State;
+  TreeTotals& totals = state.Totals;
+  ScanTree(ctx, state.NewTreeLines, state.NewDirName);
+  BuildLines(state.NewTreeLines, false, false, ctx.Locale);
+  totals.NewDirTotal = totals.TotalDirs;
+  totals.NewFileTotal = totals.TotalFiles;
+  ScanTree(ctx, state.OldTreeLines, state.OldDirName);
+  BuildLines(state.OldTreeLines, false, false, ctx.Locale);
+
+  SplitViewerTexts& split = state.Split;
+  split.LeftHeader = state.Options.OptLdeo
+                         ? " Ref# ...Lvl# New-Dir-Name (Dir-Total/File Size)"
+                         : " Ref# ...Lvl# New-Dir/File-Name (Dir-Total/File Size)";
+  split.RightHeader = state.Options.OptLdeo
+                          ? " Ref# ...Lvl# Old-Dir-Name (Dir-Total/File Size)"
+                          : " Ref# ...Lvl# Old-Dir/File-Name (Dir-Total/File Size)";
+  split.HeadersShown = true;
+  split.Caption =
+      std::string("Kavendrift Extended File Compare/List --  Two Directory Tree List ") +
+      (state.Options.OptLdeo ? "" : "and Sub-level File Names");
+
+  const std::string_view options = state.Options.OptLdeo ? "Ldeo" : "None";
+  SummaryRecord(state, state.NewTreeLines)->Text =
+      Format("SUMMARY - New-Dirs = %d New-Files = %d OPTIONS = %s",
+             {int64_t{totals.NewDirTotal}, int64_t{totals.NewFileTotal}, options});
+  SummaryRecord(state, state.OldTreeLines)->Text =
+      Format("SUMMARY - Old-Dirs = %d Old-Files = %d OPTIONS = %s",
+             {int64_t{totals.TotalDirs}, int64_t{totals.TotalFiles}, options});
+  state.NewNumberedCount = static_cast<int32_t>(state.NewTreeLines.size());
+  state.OldNumberedCount = static_cast<int32_t>(state.OldTreeLines.size());
+}
+
+}  // namespace kav
