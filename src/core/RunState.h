@@ -88,6 +88,16 @@ struct NameLists {
   StringList PairedOldDiskNames;
 };
 
+// The viewers' geometry and font-size texts, named after their settings keys. Only the
+// windows read them; the settings file keeps them between sessions.
+struct ViewerTexts {
+  std::string SPFontSz, SDFontSz, SpPFontSz, SpDFontSz;
+  std::string VLTop, VLHt, VLWide;
+  std::string VLSpTop, VLSpHt, VLSpWide;
+  std::string HTop, HWide, HHt, HLeft, HSplit;
+  std::string SvGrTop, SvGrLeft, SvTrWidth, SvGrColWid, SvGrWidth, SvGrDNode, SvGrHeight;
+};
+
 // The state of the program's runs, owned by the main window for the program's whole life.
 // Every engine, selection window and viewer reads and writes these fields directly.
 struct RunState {
@@ -143,12 +153,7 @@ struct RunState {
   bool PrintAllPages = false;
   std::string SegmentPagesText = "0";
 
-  // Viewer geometry and font-size texts, named after their settings keys.
-  std::string SPFontSz, SDFontSz, SpPFontSz, SpDFontSz;
-  std::string VLTop, VLHt, VLWide;
-  std::string VLSpTop, VLSpHt, VLSpWide;
-  std::string HTop, HWide, HHt, HLeft, HSplit;
-  std::string SvGrTop, SvGrLeft, SvTrWidth, SvGrColWid, SvGrWidth, SvGrDNode, SvGrHeight;
+  ViewerTexts Viewers;
 
   RunOptions Options;  // taken over from the preferences at Start, then narrowed by the type
 

@@ -345,7 +345,7 @@ void TFrmGraph::showEvent(QShowEvent* event) {
     GrTreeView->expand(TreeModel->index(0, 0));
   }
   bool number = false;
-  const int column = ToQt(ctx_->State.SvGrColWid).toInt(&number);
+  const int column = ToQt(ctx_->State.Viewers.SvGrColWid).toInt(&number);
   if (number && column > 0) GrListView->header()->resizeSection(0, column);
   PlaceReportCaret(GrReditEditBox, 0);
 }

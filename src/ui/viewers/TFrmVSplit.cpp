@@ -322,12 +322,12 @@ void TFrmVSplit::LsCbLBFontSzChange() {
 }
 
 void TFrmVSplit::CbFontSizeChange() {
-  state_.SpPFontSz = Cut(FromQt(CbFontSize->currentText()), 2);
+  state_.Viewers.SpPFontSz = Cut(FromQt(CbFontSize->currentText()), 2);
 }
 
 void TFrmVSplit::LsLblVLFSzClick() {
   LsCbLBFontSzChange();
-  state_.SpDFontSz = Cut(FromQt(LsCbLBFontSz->currentText()), 2);
+  state_.Viewers.SpDFontSz = Cut(FromQt(LsCbLBFontSz->currentText()), 2);
 }
 
 void TFrmVSplit::VsBtnHortChgClick() {

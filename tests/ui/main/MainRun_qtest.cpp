@@ -152,8 +152,8 @@ class MainRunTest : public QObject {
     QCOMPARE(ComboItems(test::Named<DirComboBox>(*frm_, "MnCbOldDirNm")).front(),
              tree_->Path("old"));
     // The viewer's geometry came back into the run state.
-    QVERIFY(!frm_->State().VLWide.empty());
-    QCOMPARE(frm_->State().SDFontSz, std::string("10"));
+    QVERIFY(!frm_->State().Viewers.VLWide.empty());
+    QCOMPARE(frm_->State().Viewers.SDFontSz, std::string("10"));
 
     // Re-Show opens the same report again, now without the legend.
     ViewerVisit again;
@@ -169,10 +169,10 @@ class MainRunTest : public QObject {
     Open(1);
     frm_->move(-99, 100);
     RunState& state = frm_->State();  // the viewer's stored geometry
-    state.SPFontSz = "10";
-    state.VLTop = "120";
-    state.VLHt = "400";
-    state.VLWide = "700";
+    state.Viewers.SPFontSz = "10";
+    state.Viewers.VLTop = "120";
+    state.Viewers.VLHt = "400";
+    state.Viewers.VLWide = "700";
     ViewerVisit visit;
     ViewerCloser closer(viewer_, visit);
     test::Named<QPushButton>(*frm_, "MnBtnStart")->click();

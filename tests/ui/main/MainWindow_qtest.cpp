@@ -180,7 +180,7 @@ class MainWindowTest : public QObject {
     QVERIFY(frm.findChild<QCheckBox*>("PrCkListStyle")->isChecked());
     QVERIFY(frm.findChild<QCheckBox*>("PrCkVeqf")->isChecked());
     QVERIFY(!frm.findChild<QCheckBox*>("PrCkChgO")->isChecked());
-    QCOMPARE(frm.State().VLWide, std::string("640"));
+    QCOMPARE(frm.State().Viewers.VLWide, std::string("640"));
   }
 
   void storedPositionsFarOffTheScreenBringTheWindowOntoIt() {
@@ -285,7 +285,7 @@ class MainWindowTest : public QObject {
       frm.SelectPage(2);
       frm.findChild<QCheckBox*>("PrCkSpnm")->setChecked(true);
       frm.SelectPage(0);
-      frm.State().VLWide = "102";
+      frm.State().Viewers.VLWide = "102";
       QVERIFY(frm.close());
     }
     std::vector<std::string> lines = SettingsLines();
@@ -303,7 +303,7 @@ class MainWindowTest : public QObject {
     QVERIFY(test::Named<QCheckBox>(again, "MnCkViewResults")->isChecked());
     QVERIFY(again.findChild<QCheckBox*>("PrCkSpnm")->isChecked());
     QCOMPARE(test::Named<QLabel>(again, "MnlblOptsUsed")->text(), QString("Spnm"));
-    QCOMPARE(again.State().VLWide, std::string("102"));
+    QCOMPARE(again.State().Viewers.VLWide, std::string("102"));
     QCOMPARE(ComboItems(test::Named<DirComboBox>(again, "MnCbNewDirNm")),
              (StringList{t.Path("a"), t.Path("b")}));
   }

@@ -116,8 +116,8 @@ class TreeRunTest : public QObject {
     QVERIFY(wideEnough);
     QCOMPARE(statusWhileOpen, QString(" Graphical list tree of Changes Started."));
     QCOMPARE(Status(), QString(" Graphical list tree of Changes Completed."));
-    QVERIFY(!state.SvGrWidth.empty());
-    QVERIFY(!state.SvGrColWid.empty());
+    QVERIFY(!state.Viewers.SvGrWidth.empty());
+    QVERIFY(!state.Viewers.SvGrColWid.empty());
     QVERIFY(state.NewTreeNodes.empty() && state.OldTreeNodes.empty());
   }
 
@@ -169,7 +169,7 @@ class TreeRunTest : public QObject {
     // After the run the legend labels are hidden again.
     TFrmVSplit& split = *frm_->Windows().VSplit;
     QVERIFY(test::Named<QLabel>(split, "LsLblInsLabel")->isHidden());
-    QVERIFY(!state.VLSpWide.empty());
+    QVERIFY(!state.Viewers.VLSpWide.empty());
     QCOMPARE(Status(),
              QString("Kavendrift found changes in the Sub-level Directories and files checked."));
   }

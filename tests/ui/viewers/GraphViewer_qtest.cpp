@@ -404,13 +404,13 @@ class GraphViewerTest : public QObject {
 
   void openerRestoresGeometryAndKeepsItAfterwards() {
     RunState& state = run_->state;
-    state.SvGrTop = "30";
-    state.SvGrLeft = "20";
-    state.SvGrHeight = "560";
-    state.SvGrWidth = "500";  // below the minimum
-    state.SvTrWidth = "200";
-    state.SvGrDNode = "230";
-    state.SvGrColWid = "150";
+    state.Viewers.SvGrTop = "30";
+    state.Viewers.SvGrLeft = "20";
+    state.Viewers.SvGrHeight = "560";
+    state.Viewers.SvGrWidth = "500";  // below the minimum
+    state.Viewers.SvTrWidth = "200";
+    state.Viewers.SvGrDNode = "230";
+    state.Viewers.SvGrColWid = "150";
     QWidget owner;
     RunContext ctx = run_->Context();
     const ViewerWindows windows = CreateViewerWindows(ctx, &owner);
@@ -440,11 +440,11 @@ class GraphViewerTest : public QObject {
     QCOMPARE(dirNodes, 230);
     QCOMPARE(column, 150);
     QCOMPARE(totals, QString());
-    QCOMPARE(state.SvGrWidth, std::string("800"));
-    QCOMPARE(state.SvGrHeight, std::string("600"));
-    QCOMPARE(state.SvGrTop, std::string("30"));
-    QCOMPARE(state.SvGrColWid, std::string("150"));
-    QVERIFY(!state.SvTrWidth.empty() && !state.SvGrDNode.empty());
+    QCOMPARE(state.Viewers.SvGrWidth, std::string("800"));
+    QCOMPARE(state.Viewers.SvGrHeight, std::string("600"));
+    QCOMPARE(state.Viewers.SvGrTop, std::string("30"));
+    QCOMPARE(state.Viewers.SvGrColWid, std::string("150"));
+    QVERIFY(!state.Viewers.SvTrWidth.empty() && !state.Viewers.SvGrDNode.empty());
 
     // The same window serves the next run.
     TFrmGraph* first = windows.Graph;

@@ -202,11 +202,11 @@ class HSplitViewerTest : public QObject {
   void geometryIsRestoredAndKeptInFourCharacters() {
     RunState state;
     FillListing(state, 5, 5);
-    state.HLeft = "30";
-    state.HTop = "20";
-    state.HWide = "700";
-    state.HHt = "500";
-    state.HSplit = "250";
+    state.Viewers.HLeft = "30";
+    state.Viewers.HTop = "20";
+    state.Viewers.HWide = "700";
+    state.Viewers.HHt = "500";
+    state.Viewers.HSplit = "250";
     TFrmVSplit2 viewer(state, nullptr);
     viewer.Prepare(ReportFont(8), ReportFont(8));
     viewer.show();
@@ -215,15 +215,15 @@ class HSplitViewerTest : public QObject {
     QCOMPARE(viewer.SplitterTop(), 250);
     viewer.resize(740, 520);
     test::Named<QPushButton>(viewer, "HsButReturn")->click();
-    QCOMPARE(state.HWide, std::string("740"));
-    QCOMPARE(state.HHt, std::string("520"));
-    QCOMPARE(state.HLeft, std::string("30"));
-    QCOMPARE(state.HTop, std::string("20"));
-    QCOMPARE(state.HSplit, std::to_string(viewer.SplitterTop()));
+    QCOMPARE(state.Viewers.HWide, std::string("740"));
+    QCOMPARE(state.Viewers.HHt, std::string("520"));
+    QCOMPARE(state.Viewers.HLeft, std::string("30"));
+    QCOMPARE(state.Viewers.HTop, std::string("20"));
+    QCOMPARE(state.Viewers.HSplit, std::to_string(viewer.SplitterTop()));
 
     RunState far;
     FillListing(far, 2, 2);
-    far.HLeft = "5000";  // not smaller than the window's width: not applied
+    far.Viewers.HLeft = "5000";  // not smaller than the window's width: not applied
     TFrmVSplit2 other(far, nullptr);
     const int left = other.x();
     other.Prepare(ReportFont(8), ReportFont(8));

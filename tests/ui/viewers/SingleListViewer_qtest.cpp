@@ -236,11 +236,11 @@ class SingleListViewerTest : public QObject {
   void geometryAndFontSizesAreRestoredAndStored() {
     RunState state;
     FillSummary(state);
-    state.SPFontSz = "9";
-    state.SDFontSz = "11";
-    state.VLTop = "40";
-    state.VLHt = "300";
-    state.VLWide = "950";
+    state.Viewers.SPFontSz = "9";
+    state.Viewers.SDFontSz = "11";
+    state.Viewers.VLTop = "40";
+    state.Viewers.VLHt = "300";
+    state.Viewers.VLWide = "950";
     QWidget owner;
     auto* viewer = new TFrmVSingle(state, &owner);
     QSize seenSize;
@@ -260,11 +260,11 @@ class SingleListViewerTest : public QObject {
     QCOMPARE(seenTop, 40);
     QCOMPARE(seenFont, 11);
     QCOMPARE(seenPrint, QString("9"));
-    QCOMPARE(state.SDFontSz, std::string("11"));
-    QCOMPARE(state.SPFontSz, std::string("9"));
-    QCOMPARE(state.VLTop, std::string("40"));
-    QCOMPARE(state.VLHt, std::string("333"));
-    QCOMPARE(state.VLWide, std::string("102"));  // three characters are kept
+    QCOMPARE(state.Viewers.SDFontSz, std::string("11"));
+    QCOMPARE(state.Viewers.SPFontSz, std::string("9"));
+    QCOMPARE(state.Viewers.VLTop, std::string("40"));
+    QCOMPARE(state.Viewers.VLHt, std::string("333"));
+    QCOMPARE(state.Viewers.VLWide, std::string("102"));  // three characters are kept
   }
 
   void aFirstShowingKeepsTheDesignedWindow() {

@@ -250,8 +250,8 @@ class SplitViewerTest : public QObject {
   void fontSizeBoxesSetTheListsAndTheStoredSizes() {
     RunState state;
     FillAligned(state, 3);
-    state.SpPFontSz = "9";
-    state.SpDFontSz = "11";
+    state.Viewers.SpPFontSz = "9";
+    state.Viewers.SpDFontSz = "11";
     TFrmVSplit viewer(state, nullptr);
     viewer.show();
     QCOMPARE(test::Named<QComboBox>(viewer, "CbFontSize")->currentText(), QString("9"));
@@ -265,20 +265,20 @@ class SplitViewerTest : public QObject {
     QCOMPARE(test::Named<QTreeView>(viewer, "VsListBox2")->font().pointSize(), 12);
     QCOMPARE(test::Named<QTreeView>(viewer, "VsListbox3")->font().pointSize(), 12);
     QCOMPARE(test::Named<QTreeView>(viewer, "VsListBox2")->visualRect(first).height(), 14);
-    QCOMPARE(state.SpDFontSz, std::string("11"));  // the box alone does not store
+    QCOMPARE(state.Viewers.SpDFontSz, std::string("11"));  // the box alone does not store
     QTest::mouseClick(test::Named<ClickableLabel>(viewer, "LsLblVLFSz"), Qt::LeftButton);
-    QCOMPARE(state.SpDFontSz, std::string("12"));
+    QCOMPARE(state.Viewers.SpDFontSz, std::string("12"));
     test::Named<QComboBox>(viewer, "CbFontSize")->setCurrentText("10");
-    QCOMPARE(state.SpPFontSz, std::string("10"));  // stored at once
+    QCOMPARE(state.Viewers.SpPFontSz, std::string("10"));  // stored at once
     viewer.hide();
   }
 
   void geometryIsRestoredAtLeast653WideAndStoredOnClose() {
     RunState state;
     FillAligned(state, 3);
-    state.VLSpTop = "40";
-    state.VLSpHt = "300";
-    state.VLSpWide = "500";
+    state.Viewers.VLSpTop = "40";
+    state.Viewers.VLSpHt = "300";
+    state.Viewers.VLSpWide = "500";
     TFrmVSplit viewer(state, nullptr);
     viewer.show();
     QCOMPARE(viewer.y(), 40);
@@ -287,10 +287,10 @@ class SplitViewerTest : public QObject {
     viewer.resize(1024, 333);
     test::Named<QPushButton>(viewer, "LsButReturn")->click();
     QCOMPARE(viewer.result(), int(QDialog::Accepted));
-    QCOMPARE(state.VLSpHt, std::string("333"));
-    QCOMPARE(state.VLSpWide, std::string("102"));
-    QCOMPARE(state.SpPFontSz, std::string("8"));
-    QCOMPARE(state.SpDFontSz, std::string("8"));
+    QCOMPARE(state.Viewers.VLSpHt, std::string("333"));
+    QCOMPARE(state.Viewers.VLSpWide, std::string("102"));
+    QCOMPARE(state.Viewers.SpPFontSz, std::string("8"));
+    QCOMPARE(state.Viewers.SpDFontSz, std::string("8"));
 
     RunState fresh;  // nothing stored: the designed window, at least 653 wide
     FillAligned(fresh, 1);
@@ -339,7 +339,7 @@ class SplitViewerTest : public QObject {
              QString(" Kavendrift Compare Program Horizontal Split Report - 01/05/24 13:05"));
     QCOMPARE(topFont, 11);
     QVERIFY(underneathVisible);
-    QVERIFY(!state.HHt.empty());  // its geometry was kept
+    QVERIFY(!state.Viewers.HHt.empty());  // its geometry was kept
     viewer.hide();
 
     RunState empty;  // nothing to show: the button does nothing

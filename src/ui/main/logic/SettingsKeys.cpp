@@ -6,53 +6,55 @@ namespace kav {
 namespace {
 
 constexpr std::array<KeyInfo, SettingsKeyCount> kKeys = {{
-    {"Top", KeyKind::Number, 0, nullptr},
-    {"Left", KeyKind::Number, 0, nullptr},
-    {"NewDirNm", KeyKind::DirText, 0, nullptr},
-    {"NFCombo", KeyKind::History, 0, nullptr},
-    {"OldDirNm", KeyKind::DirText, 0, nullptr},
-    {"OFCombo", KeyKind::History, 0, nullptr},
-    {"NFDsCombo", KeyKind::History, 0, nullptr},
-    {"OFDsCombo", KeyKind::History, 0, nullptr},
-    {"CompareType", KeyKind::TypeText, 0, nullptr},
-    {"ViewResults", KeyKind::Flag, 0, nullptr},
-    {"TurnOffHint", KeyKind::Flag, 0, nullptr},
-    {"NoWarnDirC", KeyKind::Flag, 0, nullptr},
-    {"OptsUsed", KeyKind::Options, 0, nullptr},
-    {"SvULList", KeyKind::Selection, 0, nullptr},
-    {"SvLList", KeyKind::Selection, 0, nullptr},
-    {"SPFontSz", KeyKind::Bounded, 2, &RunState::SPFontSz},
-    {"SDFontSz", KeyKind::Bounded, 2, &RunState::SDFontSz},
-    {"SpPFontSz", KeyKind::Bounded, 2, &RunState::SpPFontSz},
-    {"SpDFontSz", KeyKind::Bounded, 2, &RunState::SpDFontSz},
-    {"OutFn", KeyKind::Bounded, 149, &RunState::OutputFileName},
-    {"VLTop", KeyKind::Bounded, 3, &RunState::VLTop},
-    {"VLHt", KeyKind::Bounded, 3, &RunState::VLHt},
-    {"VLWide", KeyKind::Bounded, 3, &RunState::VLWide},
-    {"VLSpTop", KeyKind::Bounded, 3, &RunState::VLSpTop},
-    {"VLSpHt", KeyKind::Bounded, 3, &RunState::VLSpHt},
-    {"VLSpWide", KeyKind::Bounded, 3, &RunState::VLSpWide},
-    {"HTop", KeyKind::Bounded, 4, &RunState::HTop},
-    {"HWide", KeyKind::Bounded, 4, &RunState::HWide},
-    {"HHt", KeyKind::Bounded, 4, &RunState::HHt},
-    {"HLeft", KeyKind::Bounded, 4, &RunState::HLeft},
-    {"HSplit", KeyKind::Bounded, 4, &RunState::HSplit},
-    {"SvSbsSk", KeyKind::Flag, 0, nullptr},
-    {"SvPrNoLmt", KeyKind::Flag, 0, nullptr},
-    {"SvEdLmtVal", KeyKind::Bounded, 3, &RunState::SegmentPagesText},
-    {"SvGrTop", KeyKind::Bounded, 4, &RunState::SvGrTop},
-    {"SvGrLeft", KeyKind::Bounded, 4, &RunState::SvGrLeft},
-    {"SvTrWidth", KeyKind::Bounded, 4, &RunState::SvTrWidth},
-    {"SvGrColWid", KeyKind::Bounded, 4, &RunState::SvGrColWid},
-    {"SvGrWidth", KeyKind::Bounded, 4, &RunState::SvGrWidth},
-    {"SvGrDNode", KeyKind::Bounded, 4, &RunState::SvGrDNode},
-    {"SvGrHeight", KeyKind::Bounded, 4, &RunState::SvGrHeight},
+    {"Top", KeyKind::Number, 0, nullptr, nullptr},
+    {"Left", KeyKind::Number, 0, nullptr, nullptr},
+    {"NewDirNm", KeyKind::DirText, 0, nullptr, nullptr},
+    {"NFCombo", KeyKind::History, 0, nullptr, nullptr},
+    {"OldDirNm", KeyKind::DirText, 0, nullptr, nullptr},
+    {"OFCombo", KeyKind::History, 0, nullptr, nullptr},
+    {"NFDsCombo", KeyKind::History, 0, nullptr, nullptr},
+    {"OFDsCombo", KeyKind::History, 0, nullptr, nullptr},
+    {"CompareType", KeyKind::TypeText, 0, nullptr, nullptr},
+    {"ViewResults", KeyKind::Flag, 0, nullptr, nullptr},
+    {"TurnOffHint", KeyKind::Flag, 0, nullptr, nullptr},
+    {"NoWarnDirC", KeyKind::Flag, 0, nullptr, nullptr},
+    {"OptsUsed", KeyKind::Options, 0, nullptr, nullptr},
+    {"SvULList", KeyKind::Selection, 0, nullptr, nullptr},
+    {"SvLList", KeyKind::Selection, 0, nullptr, nullptr},
+    {"SPFontSz", KeyKind::Bounded, 2, nullptr, &ViewerTexts::SPFontSz},
+    {"SDFontSz", KeyKind::Bounded, 2, nullptr, &ViewerTexts::SDFontSz},
+    {"SpPFontSz", KeyKind::Bounded, 2, nullptr, &ViewerTexts::SpPFontSz},
+    {"SpDFontSz", KeyKind::Bounded, 2, nullptr, &ViewerTexts::SpDFontSz},
+    {"OutFn", KeyKind::Bounded, 149, &RunState::OutputFileName, nullptr},
+    {"VLTop", KeyKind::Bounded, 3, nullptr, &ViewerTexts::VLTop},
+    {"VLHt", KeyKind::Bounded, 3, nullptr, &ViewerTexts::VLHt},
+    {"VLWide", KeyKind::Bounded, 3, nullptr, &ViewerTexts::VLWide},
+    {"VLSpTop", KeyKind::Bounded, 3, nullptr, &ViewerTexts::VLSpTop},
+    {"VLSpHt", KeyKind::Bounded, 3, nullptr, &ViewerTexts::VLSpHt},
+    {"VLSpWide", KeyKind::Bounded, 3, nullptr, &ViewerTexts::VLSpWide},
+    {"HTop", KeyKind::Bounded, 4, nullptr, &ViewerTexts::HTop},
+    {"HWide", KeyKind::Bounded, 4, nullptr, &ViewerTexts::HWide},
+    {"HHt", KeyKind::Bounded, 4, nullptr, &ViewerTexts::HHt},
+    {"HLeft", KeyKind::Bounded, 4, nullptr, &ViewerTexts::HLeft},
+    {"HSplit", KeyKind::Bounded, 4, nullptr, &ViewerTexts::HSplit},
+    {"SvSbsSk", KeyKind::Flag, 0, nullptr, nullptr},
+    {"SvPrNoLmt", KeyKind::Flag, 0, nullptr, nullptr},
+    {"SvEdLmtVal", KeyKind::Bounded, 3, &RunState::SegmentPagesText, nullptr},
+    {"SvGrTop", KeyKind::Bounded, 4, nullptr, &ViewerTexts::SvGrTop},
+    {"SvGrLeft", KeyKind::Bounded, 4, nullptr, &ViewerTexts::SvGrLeft},
+    {"SvTrWidth", KeyKind::Bounded, 4, nullptr, &ViewerTexts::SvTrWidth},
+    {"SvGrColWid", KeyKind::Bounded, 4, nullptr, &ViewerTexts::SvGrColWid},
+    {"SvGrWidth", KeyKind::Bounded, 4, nullptr, &ViewerTexts::SvGrWidth},
+    {"SvGrDNode", KeyKind::Bounded, 4, nullptr, &ViewerTexts::SvGrDNode},
+    {"SvGrHeight", KeyKind::Bounded, 4, nullptr, &ViewerTexts::SvGrHeight},
 }};
 
-// A Bounded key, and only a Bounded key, names the run-state text it keeps.
+// A Bounded key, and only a Bounded key, names the one text it keeps: a run-state text or a
+// viewer text.
 constexpr bool EveryBoundedKeyHasItsText() {
   for (const KeyInfo& key : kKeys) {
-    if ((key.Kind == KeyKind::Bounded) != (key.Text != nullptr)) return false;
+    const int texts = (key.Text != nullptr ? 1 : 0) + (key.ViewerText != nullptr ? 1 : 0);
+    if (texts != (key.Kind == KeyKind::Bounded ? 1 : 0)) return false;
   }
   return true;
 }
@@ -69,13 +71,15 @@ SettingsKey KeyAt(std::size_t index) {
 }
 
 std::string& BoundedText(RunState& state, SettingsKey key) {
-  assert(InfoOf(key).Text != nullptr);
-  return state.*InfoOf(key).Text;
+  const KeyInfo& info = InfoOf(key);
+  assert(info.Kind == KeyKind::Bounded);
+  return info.Text != nullptr ? state.*info.Text : state.Viewers.*info.ViewerText;
 }
 
 const std::string& BoundedText(const RunState& state, SettingsKey key) {
-  assert(InfoOf(key).Text != nullptr);
-  return state.*InfoOf(key).Text;
+  const KeyInfo& info = InfoOf(key);
+  assert(info.Kind == KeyKind::Bounded);
+  return info.Text != nullptr ? state.*info.Text : state.Viewers.*info.ViewerText;
 }
 
 }  // namespace kav

@@ -70,8 +70,10 @@ enum class KeyKind {
 struct KeyInfo {
   std::string_view Name;
   KeyKind Kind;
-  std::size_t Width;            // Bounded only
-  std::string RunState::*Text;  // Bounded only: the run-state text the key keeps
+  std::size_t Width;  // Bounded only
+  // Bounded only, exactly one of the two: the run-state or viewer text the key keeps.
+  std::string RunState::*Text;
+  std::string ViewerTexts::*ViewerText;
 };
 
 // The key's name, kind and width.

@@ -23,20 +23,21 @@ std::string Kept(int value) {
 
 GraphRestore PlanGraphRestore(const RunState& state) {
   GraphRestore plan;
-  Take(state.SvGrTop, plan.Top) && Take(state.SvGrLeft, plan.Left) &&
-      Take(state.SvGrHeight, plan.Height) && Take(state.SvGrWidth, plan.Width) &&
-      Take(state.SvTrWidth, plan.TreeWidth) && Take(state.SvGrDNode, plan.DirNodesHeight);
+  Take(state.Viewers.SvGrTop, plan.Top) && Take(state.Viewers.SvGrLeft, plan.Left) &&
+      Take(state.Viewers.SvGrHeight, plan.Height) && Take(state.Viewers.SvGrWidth, plan.Width) &&
+      Take(state.Viewers.SvTrWidth, plan.TreeWidth) &&
+      Take(state.Viewers.SvGrDNode, plan.DirNodesHeight);
   return plan;
 }
 
 void StoreGraphGeometry(RunState& state, const GraphGeometry& g) {
-  state.SvGrColWid = Kept(g.ColumnWidth);
-  state.SvGrTop = Kept(g.Top);
-  state.SvGrLeft = Kept(g.Left);
-  state.SvGrHeight = Kept(g.Height);
-  state.SvGrWidth = Kept(g.Width);
-  state.SvTrWidth = Kept(g.TreeWidth);
-  state.SvGrDNode = Kept(g.DirNodesHeight);
+  state.Viewers.SvGrColWid = Kept(g.ColumnWidth);
+  state.Viewers.SvGrTop = Kept(g.Top);
+  state.Viewers.SvGrLeft = Kept(g.Left);
+  state.Viewers.SvGrHeight = Kept(g.Height);
+  state.Viewers.SvGrWidth = Kept(g.Width);
+  state.Viewers.SvTrWidth = Kept(g.TreeWidth);
+  state.Viewers.SvGrDNode = Kept(g.DirNodesHeight);
 }
 
 long long ReportCaretPosition(const std::vector<ColoredLine>& lines, int64_t mark) {

@@ -57,22 +57,22 @@ uint32_t HSplitRowColor(RunState& state, SplitSide side, int row) {
 
 HSplitRestore PlanHSplitRestore(const RunState& state, int currentWidth) {
   HSplitRestore plan;
-  plan.Left = StoredNumber(state.HLeft);
+  plan.Left = StoredNumber(state.Viewers.HLeft);
   if (plan.Left && *plan.Left >= currentWidth) plan.Left.reset();
-  plan.Top = StoredNumber(state.HTop);
-  plan.Height = StoredNumber(state.HHt);
-  plan.Width = StoredNumber(state.HWide);
-  plan.SplitterTop = StoredNumber(state.HSplit);
+  plan.Top = StoredNumber(state.Viewers.HTop);
+  plan.Height = StoredNumber(state.Viewers.HHt);
+  plan.Width = StoredNumber(state.Viewers.HWide);
+  plan.SplitterTop = StoredNumber(state.Viewers.HSplit);
   return plan;
 }
 
 void StoreHSplitGeometry(RunState& state, int left, int top, int width, int height,
                          int splitterTop) {
-  state.HLeft = Kept(left);
-  state.HTop = Kept(top);
-  state.HWide = Kept(width);
-  state.HHt = Kept(height);
-  state.HSplit = Kept(splitterTop);
+  state.Viewers.HLeft = Kept(left);
+  state.Viewers.HTop = Kept(top);
+  state.Viewers.HWide = Kept(width);
+  state.Viewers.HHt = Kept(height);
+  state.Viewers.HSplit = Kept(splitterTop);
 }
 
 }  // namespace kav

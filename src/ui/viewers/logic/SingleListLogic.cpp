@@ -99,21 +99,23 @@ FindOutcome FindRowText(const RunState& state, std::string_view text, int select
 
 SingleViewerRestore PlanSingleViewerRestore(const RunState& state) {
   SingleViewerRestore plan;
-  if (state.SPFontSz.empty()) return plan;
-  if (!(plan.PrintFontSize = StoredNumber(state.SPFontSz))) return plan;
+  if (state.Viewers.SPFontSz.empty()) return plan;
+  if (!(plan.PrintFontSize = StoredNumber(state.Viewers.SPFontSz))) return plan;
   // An empty list font size is passed over; a malformed one ends the restore.
-  if (!state.SDFontSz.empty() && !(plan.ListFontSize = StoredNumber(state.SDFontSz))) {
+  if (!state.Viewers.SDFontSz.empty() &&
+      !(plan.ListFontSize = StoredNumber(state.Viewers.SDFontSz))) {
     return plan;
   }
-  static_cast<StoredBox&>(plan) = ReadStoredBox(state.VLTop, state.VLHt, state.VLWide);
+  static_cast<StoredBox&>(plan) =
+      ReadStoredBox(state.Viewers.VLTop, state.Viewers.VLHt, state.Viewers.VLWide);
   return plan;
 }
 
 void StoreSingleViewerGeometry(RunState& state, std::string_view listFontSize,
                                std::string_view printFontSize, int top, int height, int width) {
-  state.SDFontSz = Cut(listFontSize, 2);
-  state.SPFontSz = Cut(printFontSize, 2);
-  KeepStoredBox(top, height, width, state.VLTop, state.VLHt, state.VLWide);
+  state.Viewers.SDFontSz = Cut(listFontSize, 2);
+  state.Viewers.SPFontSz = Cut(printFontSize, 2);
+  KeepStoredBox(top, height, width, state.Viewers.VLTop, state.Viewers.VLHt, state.Viewers.VLWide);
 }
 
 std::string SingleViewerCaption(const RunState& state) {

@@ -62,17 +62,19 @@ FindOutcome FindSplitRow(const RunState& state, std::string_view text, int leftS
 
 SplitViewerRestore PlanSplitViewerRestore(const RunState& state) {
   SplitViewerRestore plan;
-  plan.PrintFontSize = state.SpPFontSz;
-  plan.DisplayFontSize = state.SpDFontSz;
-  static_cast<StoredBox&>(plan) = ReadStoredBox(state.VLSpTop, state.VLSpHt, state.VLSpWide);
+  plan.PrintFontSize = state.Viewers.SpPFontSz;
+  plan.DisplayFontSize = state.Viewers.SpDFontSz;
+  static_cast<StoredBox&>(plan) =
+      ReadStoredBox(state.Viewers.VLSpTop, state.Viewers.VLSpHt, state.Viewers.VLSpWide);
   return plan;
 }
 
 void StoreSplitViewerGeometry(RunState& state, std::string_view printFontSize,
                               std::string_view displayFontSize, int top, int height, int width) {
-  state.SpPFontSz = Cut(printFontSize, 2);
-  state.SpDFontSz = Cut(displayFontSize, 2);
-  KeepStoredBox(top, height, width, state.VLSpTop, state.VLSpHt, state.VLSpWide);
+  state.Viewers.SpPFontSz = Cut(printFontSize, 2);
+  state.Viewers.SpDFontSz = Cut(displayFontSize, 2);
+  KeepStoredBox(top, height, width, state.Viewers.VLSpTop, state.Viewers.VLSpHt,
+                state.Viewers.VLSpWide);
 }
 
 }  // namespace kav

@@ -39,7 +39,7 @@ TEST(SettingsReader, InitialValuesWhenNothingIsRead) {
   EXPECT_EQ(f.settings.CompareType, "1. Compare All Like-Name Files - Current New/Old Dirs");
   EXPECT_EQ(f.settings.OptionsText, "None");
   EXPECT_EQ(f.state.SegmentPagesText, "0");
-  EXPECT_EQ(f.state.VLWide, "");
+  EXPECT_EQ(f.state.Viewers.VLWide, "");
 }
 
 TEST(SettingsReader, KeysMatchWithoutCaseAndKeepTheirValues) {
@@ -92,13 +92,13 @@ TEST(SettingsReader, KeysMatchWithoutCaseAndKeepTheirValues) {
   EXPECT_TRUE(f.settings.Preferences[1]);  // PrCkChgO
   EXPECT_EQ(f.state.UnlikeSelectionText, "a.txt : b.txt;");
   EXPECT_EQ(f.state.LikeSelectionText, "a.txt;b.txt;");
-  EXPECT_EQ(f.state.SPFontSz, "12");
-  EXPECT_EQ(f.state.VLWide, "102");
+  EXPECT_EQ(f.state.Viewers.SPFontSz, "12");
+  EXPECT_EQ(f.state.Viewers.VLWide, "102");
   EXPECT_EQ(f.state.OutputFileName, std::string(149, 'x'));
   EXPECT_EQ(f.state.SegmentPagesText, "25");
   EXPECT_TRUE(f.state.SaveStacked);
   EXPECT_FALSE(f.state.PrintAllPages);
-  EXPECT_EQ(f.state.SvGrHeight, "9876");
+  EXPECT_EQ(f.state.Viewers.SvGrHeight, "9876");
 }
 
 TEST(SettingsReader, AMalformedLineStopsTheReading) {
@@ -132,7 +132,7 @@ TEST(SettingsWriter, KeysInTheirOrder) {
   f.settings.ViewResults = true;
   f.settings.OptionsText = "Veqf Lsbs";
   f.state.LikeSelectionText = "a;";
-  f.state.VLWide = "102";
+  f.state.Viewers.VLWide = "102";
   f.state.SaveStacked = true;
   EXPECT_EQ(AsLines(SettingsEntries(f.settings, f.state)),
             (Lines{"Top=12",
@@ -180,37 +180,37 @@ TEST(SettingsWriter, KeysInTheirOrder) {
 TEST(SettingsWriter, EveryViewerKeyWritesItsOwnField) {
   Fixture f;
   const struct {
-    std::string RunState::*Field;
+    std::string* Field;
     const char* Line;
   } cases[] = {
-      {&RunState::SPFontSz, "SPFontSz=1"},
-      {&RunState::SDFontSz, "SDFontSz=2"},
-      {&RunState::SpPFontSz, "SpPFontSz=3"},
-      {&RunState::SpDFontSz, "SpDFontSz=4"},
-      {&RunState::OutputFileName, "OutFn=5"},
-      {&RunState::VLTop, "VLTop=6"},
-      {&RunState::VLHt, "VLHt=7"},
-      {&RunState::VLWide, "VLWide=8"},
-      {&RunState::VLSpTop, "VLSpTop=9"},
-      {&RunState::VLSpHt, "VLSpHt=10"},
-      {&RunState::VLSpWide, "VLSpWide=11"},
-      {&RunState::HTop, "HTop=12"},
-      {&RunState::HWide, "HWide=13"},
-      {&RunState::HHt, "HHt=14"},
-      {&RunState::HLeft, "HLeft=15"},
-      {&RunState::HSplit, "HSplit=16"},
-      {&RunState::SegmentPagesText, "SvEdLmtVal=17"},
-      {&RunState::SvGrTop, "SvGrTop=18"},
-      {&RunState::SvGrLeft, "SvGrLeft=19"},
-      {&RunState::SvTrWidth, "SvTrWidth=20"},
-      {&RunState::SvGrColWid, "SvGrColWid=21"},
-      {&RunState::SvGrWidth, "SvGrWidth=22"},
-      {&RunState::SvGrDNode, "SvGrDNode=23"},
-      {&RunState::SvGrHeight, "SvGrHeight=24"},
+      {&f.state.Viewers.SPFontSz, "SPFontSz=1"},
+      {&f.state.Viewers.SDFontSz, "SDFontSz=2"},
+      {&f.state.Viewers.SpPFontSz, "SpPFontSz=3"},
+      {&f.state.Viewers.SpDFontSz, "SpDFontSz=4"},
+      {&f.state.OutputFileName, "OutFn=5"},
+      {&f.state.Viewers.VLTop, "VLTop=6"},
+      {&f.state.Viewers.VLHt, "VLHt=7"},
+      {&f.state.Viewers.VLWide, "VLWide=8"},
+      {&f.state.Viewers.VLSpTop, "VLSpTop=9"},
+      {&f.state.Viewers.VLSpHt, "VLSpHt=10"},
+      {&f.state.Viewers.VLSpWide, "VLSpWide=11"},
+      {&f.state.Viewers.HTop, "HTop=12"},
+      {&f.state.Viewers.HWide, "HWide=13"},
+      {&f.state.Viewers.HHt, "HHt=14"},
+      {&f.state.Viewers.HLeft, "HLeft=15"},
+      {&f.state.Viewers.HSplit, "HSplit=16"},
+      {&f.state.SegmentPagesText, "SvEdLmtVal=17"},
+      {&f.state.Viewers.SvGrTop, "SvGrTop=18"},
+      {&f.state.Viewers.SvGrLeft, "SvGrLeft=19"},
+      {&f.state.Viewers.SvTrWidth, "SvTrWidth=20"},
+      {&f.state.Viewers.SvGrColWid, "SvGrColWid=21"},
+      {&f.state.Viewers.SvGrWidth, "SvGrWidth=22"},
+      {&f.state.Viewers.SvGrDNode, "SvGrDNode=23"},
+      {&f.state.Viewers.SvGrHeight, "SvGrHeight=24"},
   };
   for (const auto& c : cases) {
     const std::string line = c.Line;
-    f.state.*c.Field = line.substr(line.find('=') + 1);
+    *c.Field = line.substr(line.find('=') + 1);
   }
   const Lines written = AsLines(SettingsEntries(f.settings, f.state));
   for (const auto& c : cases) {
@@ -254,10 +254,10 @@ TEST(SettingsFile, RoundTripKeepsEverything) {
   f.settings.Preferences[2] = true;  // PrCkSpnm
   f.settings.OptionsText = "Spnm Lsbs";
   f.state.UnlikeSelectionText = "x : y;";
-  f.state.SPFontSz = "9";
-  f.state.SDFontSz = "12";
-  f.state.VLTop = "40";
-  f.state.HSplit = "1234";
+  f.state.Viewers.SPFontSz = "9";
+  f.state.Viewers.SDFontSz = "12";
+  f.state.Viewers.VLTop = "40";
+  f.state.Viewers.HSplit = "1234";
   f.state.OutputFileName = "/tmp/report.rtf";
   f.state.PrintAllPages = true;
   f.state.SegmentPagesText = "5";
@@ -280,10 +280,10 @@ TEST(SettingsFile, RoundTripKeepsEverything) {
   EXPECT_EQ(back.settings.OptionsText, "Spnm Lsbs");
   EXPECT_EQ(back.settings.Top, 200);  // the name holding "Top=1" injected nothing
   EXPECT_EQ(back.state.UnlikeSelectionText, "x : y;");
-  EXPECT_EQ(back.state.SPFontSz, "9");
-  EXPECT_EQ(back.state.SDFontSz, "12");
-  EXPECT_EQ(back.state.VLTop, "40");
-  EXPECT_EQ(back.state.HSplit, "1234");
+  EXPECT_EQ(back.state.Viewers.SPFontSz, "9");
+  EXPECT_EQ(back.state.Viewers.SDFontSz, "12");
+  EXPECT_EQ(back.state.Viewers.VLTop, "40");
+  EXPECT_EQ(back.state.Viewers.HSplit, "1234");
   EXPECT_EQ(back.state.OutputFileName, "/tmp/report.rtf");
   EXPECT_TRUE(back.state.PrintAllPages);
   EXPECT_EQ(back.state.SegmentPagesText, "5");

@@ -8,12 +8,12 @@ namespace {
 
 TEST(GraphViewerLogic, RestoreSkipsEmptyTextsAndStopsAtTheFirstNonNumber) {
   RunState state;
-  state.SvGrTop = "40";
-  state.SvGrLeft = "";
-  state.SvGrHeight = "600";
-  state.SvGrWidth = "5O0";  // a letter O
-  state.SvTrWidth = "250";
-  state.SvGrDNode = "300";
+  state.Viewers.SvGrTop = "40";
+  state.Viewers.SvGrLeft = "";
+  state.Viewers.SvGrHeight = "600";
+  state.Viewers.SvGrWidth = "5O0";  // a letter O
+  state.Viewers.SvTrWidth = "250";
+  state.Viewers.SvGrDNode = "300";
   GraphRestore plan = PlanGraphRestore(state);
   EXPECT_EQ(plan.Top, 40);
   EXPECT_FALSE(plan.Left);
@@ -22,7 +22,7 @@ TEST(GraphViewerLogic, RestoreSkipsEmptyTextsAndStopsAtTheFirstNonNumber) {
   EXPECT_FALSE(plan.TreeWidth);
   EXPECT_FALSE(plan.DirNodesHeight);
 
-  state.SvGrWidth = "500";
+  state.Viewers.SvGrWidth = "500";
   plan = PlanGraphRestore(state);
   EXPECT_EQ(plan.Width, 500);
   EXPECT_EQ(plan.TreeWidth, 250);
@@ -33,13 +33,13 @@ TEST(GraphViewerLogic, RestoreSkipsEmptyTextsAndStopsAtTheFirstNonNumber) {
 TEST(GraphViewerLogic, StoredGeometryKeepsFourCharacters) {
   RunState state;
   StoreGraphGeometry(state, {180, 12, -8, 700, 12345, 260, 310});
-  EXPECT_EQ(state.SvGrColWid, "180");
-  EXPECT_EQ(state.SvGrTop, "12");
-  EXPECT_EQ(state.SvGrLeft, "-8");
-  EXPECT_EQ(state.SvGrHeight, "700");
-  EXPECT_EQ(state.SvGrWidth, "1234");
-  EXPECT_EQ(state.SvTrWidth, "260");
-  EXPECT_EQ(state.SvGrDNode, "310");
+  EXPECT_EQ(state.Viewers.SvGrColWid, "180");
+  EXPECT_EQ(state.Viewers.SvGrTop, "12");
+  EXPECT_EQ(state.Viewers.SvGrLeft, "-8");
+  EXPECT_EQ(state.Viewers.SvGrHeight, "700");
+  EXPECT_EQ(state.Viewers.SvGrWidth, "1234");
+  EXPECT_EQ(state.Viewers.SvTrWidth, "260");
+  EXPECT_EQ(state.Viewers.SvGrDNode, "310");
 }
 
 TEST(GraphViewerLogic, MarkBecomesTheTextBoxPosition) {

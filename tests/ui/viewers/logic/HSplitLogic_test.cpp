@@ -94,11 +94,11 @@ TEST(HSplitLogic, CaptionNamesTheHorizontalReport) {
 
 TEST(HSplitLogic, StoredLeftEdgeAppliesOnlyBelowTheCurrentWidth) {
   RunState state;
-  state.HLeft = "700";
-  state.HTop = "30";
-  state.HHt = "abc";
-  state.HWide = "";
-  state.HSplit = "250";
+  state.Viewers.HLeft = "700";
+  state.Viewers.HTop = "30";
+  state.Viewers.HHt = "abc";
+  state.Viewers.HWide = "";
+  state.Viewers.HSplit = "250";
   HSplitRestore plan = PlanHSplitRestore(state, 800);
   EXPECT_EQ(plan.Left, 700);
   EXPECT_EQ(plan.Top, 30);
@@ -111,11 +111,11 @@ TEST(HSplitLogic, StoredLeftEdgeAppliesOnlyBelowTheCurrentWidth) {
 TEST(HSplitLogic, StoredGeometryKeepsFourCharacters) {
   RunState state;
   StoreHSplitGeometry(state, -120, 40, 12345, 600, 310);
-  EXPECT_EQ(state.HLeft, "-120");
-  EXPECT_EQ(state.HTop, "40");
-  EXPECT_EQ(state.HWide, "1234");
-  EXPECT_EQ(state.HHt, "600");
-  EXPECT_EQ(state.HSplit, "310");
+  EXPECT_EQ(state.Viewers.HLeft, "-120");
+  EXPECT_EQ(state.Viewers.HTop, "40");
+  EXPECT_EQ(state.Viewers.HWide, "1234");
+  EXPECT_EQ(state.Viewers.HHt, "600");
+  EXPECT_EQ(state.Viewers.HSplit, "310");
 }
 
 }  // namespace

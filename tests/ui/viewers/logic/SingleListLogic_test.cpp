@@ -110,11 +110,11 @@ TEST(SingleListLogic, RestorePlanStopsAtTheFirstBadValue) {
   };
   for (const Case& c : cases) {
     RunState state;
-    state.SPFontSz = c.print;
-    state.SDFontSz = c.list;
-    state.VLTop = c.top;
-    state.VLHt = c.height;
-    state.VLWide = c.width;
+    state.Viewers.SPFontSz = c.print;
+    state.Viewers.SDFontSz = c.list;
+    state.Viewers.VLTop = c.top;
+    state.Viewers.VLHt = c.height;
+    state.Viewers.VLWide = c.width;
     SingleViewerRestore plan = PlanSingleViewerRestore(state);
     EXPECT_EQ(plan.PrintFontSize, c.p) << c.print << c.list << c.top;
     EXPECT_EQ(plan.ListFontSize, c.l) << c.print << c.list << c.top;
@@ -127,11 +127,11 @@ TEST(SingleListLogic, RestorePlanStopsAtTheFirstBadValue) {
 TEST(SingleListLogic, StoredGeometryIsCutToItsWidth) {
   RunState state;
   StoreSingleViewerGeometry(state, "10", "123", -5, 1024, 1500);
-  EXPECT_EQ(state.SDFontSz, "10");
-  EXPECT_EQ(state.SPFontSz, "12");
-  EXPECT_EQ(state.VLTop, "-5");
-  EXPECT_EQ(state.VLHt, "102");
-  EXPECT_EQ(state.VLWide, "150");
+  EXPECT_EQ(state.Viewers.SDFontSz, "10");
+  EXPECT_EQ(state.Viewers.SPFontSz, "12");
+  EXPECT_EQ(state.Viewers.VLTop, "-5");
+  EXPECT_EQ(state.Viewers.VLHt, "102");
+  EXPECT_EQ(state.Viewers.VLWide, "150");
 }
 
 TEST(SingleListLogic, CaptionAndHeader) {

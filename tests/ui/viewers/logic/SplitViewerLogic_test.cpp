@@ -132,11 +132,11 @@ TEST(SplitViewerLogic, FindStopsAtTheLeftListsEndAndSkipsMissingRightRows) {
 
 TEST(SplitViewerLogic, RestoreAppliesTopHeightWidthUpToTheFirstNonNumber) {
   RunState state;
-  state.SpPFontSz = "9";
-  state.SpDFontSz = "11";
-  state.VLSpTop = "40";
-  state.VLSpHt = "3x0";
-  state.VLSpWide = "700";
+  state.Viewers.SpPFontSz = "9";
+  state.Viewers.SpDFontSz = "11";
+  state.Viewers.VLSpTop = "40";
+  state.Viewers.VLSpHt = "3x0";
+  state.Viewers.VLSpWide = "700";
   SplitViewerRestore plan = PlanSplitViewerRestore(state);
   EXPECT_EQ(plan.PrintFontSize, "9");
   EXPECT_EQ(plan.DisplayFontSize, "11");
@@ -144,8 +144,8 @@ TEST(SplitViewerLogic, RestoreAppliesTopHeightWidthUpToTheFirstNonNumber) {
   EXPECT_FALSE(plan.Height);
   EXPECT_FALSE(plan.Width);  // after the bad height, nothing more
 
-  state.VLSpTop = "";  // an empty text ends the step as well
-  state.VLSpHt = "300";
+  state.Viewers.VLSpTop = "";  // an empty text ends the step as well
+  state.Viewers.VLSpHt = "300";
   plan = PlanSplitViewerRestore(state);
   EXPECT_FALSE(plan.Top);
   EXPECT_FALSE(plan.Height);
@@ -154,11 +154,11 @@ TEST(SplitViewerLogic, RestoreAppliesTopHeightWidthUpToTheFirstNonNumber) {
 TEST(SplitViewerLogic, StoredGeometryKeepsItsWidths) {
   RunState state;
   StoreSplitViewerGeometry(state, "10x", "123", 45, 1024, 653);
-  EXPECT_EQ(state.SpPFontSz, "10");
-  EXPECT_EQ(state.SpDFontSz, "12");
-  EXPECT_EQ(state.VLSpTop, "45");
-  EXPECT_EQ(state.VLSpHt, "102");
-  EXPECT_EQ(state.VLSpWide, "653");
+  EXPECT_EQ(state.Viewers.SpPFontSz, "10");
+  EXPECT_EQ(state.Viewers.SpDFontSz, "12");
+  EXPECT_EQ(state.Viewers.VLSpTop, "45");
+  EXPECT_EQ(state.Viewers.VLSpHt, "102");
+  EXPECT_EQ(state.Viewers.VLSpWide, "653");
 }
 
 }  // namespace
