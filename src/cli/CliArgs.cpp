@@ -9,6 +9,16 @@
 namespace kav::cli {
 namespace {
 
+// The preference codes in panel order, blank-separated, as the usage and its errors list them.
+std::string KnownOptionCodes() {
+  std::string codes;
+  for (const PreferenceEntry& known : PreferenceTable) {
+    if (!codes.empty()) codes += ' ';
+    codes += known.Code;
+  }
+  return codes;
+}
+
 bool SetOptionCode(std::string_view code, PanelInputs& panel) {
   for (const PreferenceEntry& known : PreferenceTable) {
     if (EqualsNoCase(known.Code, code)) {
@@ -85,8 +95,7 @@ class ArgReader {
       if (Value(name, hasInline, inlineValue, value)) {
         const std::string unknown = ApplyOptionCodes(value, o.Preferences);
         if (!unknown.empty()) {
-          Fail("unknown option code '" + unknown +
-               "' (known: Veqf Chgo Spnm Ldeo Itdt Ovso Lmcf Gmsg Lchv Lsbs)");
+          Fail("unknown option code '" + unknown + "' (known: " + KnownOptionCodes() + ")");
         }
       }
     } else if (name == "--select") {
@@ -185,7 +194,9 @@ Compares the directory NEW with the directory OLD on a binary basis and prints t
                         5  list the NEW tree (OLD is not needed)
                         6  list both trees side by side
   -o, --options CODES preference codes, separated by commas or blanks, any case:
-                        Veqf Chgo Spnm Ldeo Itdt Ovso Lmcf Gmsg Lchv Lsbs
+                        )" +
+         KnownOptionCodes() +
+         R"(
       --select NAME   type 3: a file present in both directories (repeatable)
       --pair PAIR     type 4: "new-name : old-name" (repeatable)
       --color WHEN    colour the report: auto (on a terminal), always or never

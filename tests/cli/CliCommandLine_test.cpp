@@ -26,6 +26,9 @@ TEST(CliCommandLine, HelpPrintsTheUsage) {
   EXPECT_EQ(
       result.Out.rfind("Usage: kavdrift-cli [-t N | --type N] [-o CODES | --options CODES]\n", 0),
       0u);
+  EXPECT_NE(result.Out.find("any case:\n                        Veqf Chgo Spnm Ldeo Itdt Ovso "
+                            "Lmcf Gmsg Lchv Lsbs\n      --select NAME"),
+            std::string::npos);
   EXPECT_NE(result.Out.find("Exit status: 0 nothing different, 1 differences found, 2 trouble."),
             std::string::npos);
   EXPECT_EQ(result.ExitStatus, 0);
