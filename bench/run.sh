@@ -150,6 +150,20 @@ if [ -x "$gui_run" ] && command -v xvfb-run >/dev/null; then
     "${gui_flags[@]}" 2>/dev/null || true
 fi
 
+# The type 3 selection window on two directories of $flat_files like-named files each, under
+# Xvfb: opening (listing, pairing, painting), then Select All and Start.
+select_open=$here/build/bench/select_window_open
+if [ -x "$select_open" ] && command -v xvfb-run >/dev/null; then
+  out=$(xvfb-run -a -s "-screen 0 1280x1024x24" "$select_open" "$flat_files" "$work" 2>/dev/null ||
+    true)
+  printf '%s\n' "$out" | sed 's/^/  select window: /'
+  ours=$(printf '%s\n' "$out" | awk '/window opened/ {print $(NF-4)}')
+  sel=$work/select-$flat_files
+  theirs=$(median sh -c "find '$sel/new' -maxdepth 1 | sort; find '$sel/old' -maxdepth 1 | sort")
+  [ -n "$ours" ] && report "type 3 window open, $flat_files files a side" "$ours" "$theirs" \
+    "find | sort" "1 s"
+fi
+
 d=$(make_million)
 rss=$(/usr/bin/time -f %M "$cli" -t 5 --color never "$d/tree" 2>&1 >/dev/null | tail -n 1)
 printf '%-44s peak resident %s MiB (target < 1024)\n' "type 5 over $million entries" \

@@ -14,6 +14,8 @@
 #include "ui/main/logic/MainPanelRules.h"
 #include "ui/main/logic/SettingsReader.h"
 #include "ui/main/logic/SettingsWriter.h"
+#include "ui/select/TFrmLNm.h"
+#include "ui/select/TFrmULNm.h"
 
 namespace kav::ui {
 namespace {
@@ -135,6 +137,8 @@ MainSettings TFrmMain::SettingsFromControls() const {
 }
 
 void TFrmMain::SaveSettings() {
+  windows_.LNm->KeepSelection();
+  windows_.ULNm->KeepSelection();
   std::string error = SaveSettingsFile(setup_.SettingsPath, SettingsFromControls(), state_);
   if (!error.empty()) ShowMessage("The settings could not be saved.\r" + error);
 }

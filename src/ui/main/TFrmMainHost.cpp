@@ -19,6 +19,8 @@
 #include "ui/main/logic/DirHistory.h"
 #include "ui/main/logic/MainPanelRules.h"
 #include "ui/main/logic/PanelPacer.h"
+#include "ui/select/TFrmLNm.h"
+#include "ui/select/TFrmULNm.h"
 #include "ui/viewers/ShowSingleListReport.h"
 #include "ui/viewers/TFrmVSingle.h"
 #include "ui/viewers/TreeViewers.h"
@@ -62,10 +64,6 @@ std::vector<std::string> LocalNames(const QMimeData* mime) {
 
 void TFrmMain::MnBtnStartClick() {
   if (running_) return;
-  if (auto message = MissingSelectionWindowMessage(ComboText(mn_.MnCbCompareType))) {
-    ShowMessage(*message);
-    return;
-  }
   CopyControlsToPanel();
   running_ = true;
   failuresToTell_ = true;
@@ -262,9 +260,17 @@ void TFrmMain::OpenViewer(Viewer viewer) {
 
 void TFrmMain::OpenSelectionWindow(SelectionWindow window) {
   ShowPanelChanges(pacer_.TakeAll(), false);
-  const std::size_t item = window == SelectionWindow::LikeNames ? 2 : 3;
-  if (auto message = MissingSelectionWindowMessage(std::string(CompareTypeItems[item]))) {
-    ShowMessage(*message);
+  if (window == SelectionWindow::LikeNames) {
+    windows_.LNm->Open();
+  } else {
+    windows_.ULNm->Open();
+  }
+  // A look-up in the window may have made other directories the run's.
+  if (ComboText(mn_.MnCbNewDirNm) != state_.Panel.MnCbNewDirNm) {
+    SetComboText(mn_.MnCbNewDirNm, state_.Panel.MnCbNewDirNm);
+  }
+  if (ComboText(mn_.MnCbOldDirNm) != state_.Panel.MnCbOldDirNm) {
+    SetComboText(mn_.MnCbOldDirNm, state_.Panel.MnCbOldDirNm);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/viewers/ViewerWindows.h"
 
+#include "ui/select/TFrmLNm.h"
+#include "ui/select/TFrmULNm.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/TFrmGraph.h"
 #include "ui/viewers/TFrmSbS.h"
@@ -11,6 +13,8 @@ namespace kav::ui {
 ViewerWindows CreateViewerWindows(RunContext& ctx, QWidget* owner) {
   ViewerWindows windows;
   windows.VSingle = new TFrmVSingle(ctx.State, owner);
+  windows.LNm = new TFrmLNm(ctx, owner);
+  windows.ULNm = new TFrmULNm(ctx, owner);
   windows.SbS = new TFrmSbS(owner);
   windows.VSplit = new TFrmVSplit(ctx.State, owner);
   windows.ChgFlag = new TFrmChgFlag(owner);

@@ -9,6 +9,8 @@ namespace kav::ui {
 
 class TFrmChgFlag;
 class TFrmGraph;
+class TFrmLNm;
+class TFrmULNm;
 class TFrmSbS;
 class TFrmVSingle;
 class TFrmVSplit;
@@ -17,6 +19,8 @@ class TFrmVSplit;
 // the main window starts, and reused for every run; none is created on the way.
 struct ViewerWindows {
   TFrmVSingle* VSingle = nullptr;
+  TFrmLNm* LNm = nullptr;  // the selection windows of types 3 and 4
+  TFrmULNm* ULNm = nullptr;
   TFrmSbS* SbS = nullptr;
   TFrmVSplit* VSplit = nullptr;
   TFrmChgFlag* ChgFlag = nullptr;

@@ -263,26 +263,6 @@ class MainRunTest : public QObject {
     QVERIFY(QFile::exists(Q(tree_->Path("Kavdrift.ini"))));
   }
 
-  void selectionTypesSayTheirWindowIsMissingAndKeepTheReport() {
-    test::RecordedMessages messages;
-    Open(1);
-    test::Named<QCheckBox>(*frm_, "MnCkViewResults")->setChecked(true);
-    test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
-    const StringList report = frm_->State().ReportLines;
-    const QString status = Status();
-    for (int type : {3, 4}) {
-      SetComboText(test::Named<QComboBox>(*frm_, "MnCbCompareType"),
-                   std::string(CompareTypeItems[type - 1]));
-      test::Named<QPushButton>(*frm_, "MnBtnStart")->click();
-      QCOMPARE(messages.shown.size(), type - 2);
-      QVERIFY(messages.shown.back().contains(QString("Compare Type %1").arg(type)));
-      QVERIFY(messages.shown.back().contains("not available"));
-      QCOMPARE(frm_->State().ReportLines, report);
-      QCOMPARE(Status(), status);
-      QVERIFY(test::Named<QPushButton>(*frm_, "MnBtnRshow")->isEnabled());
-    }
-  }
-
   void typeTwoWithBypassBuildsTheCombinedReportAndOpensNoViewer() {
     test::RecordedMessages messages;
     Open(2);

@@ -1,7 +1,5 @@
 #include "ui/main/logic/MainPanelRules.h"
 
-#include "core/CompareTypes.h"
-
 namespace kav {
 
 PageChange OnPageChange(int from, int to) {
@@ -32,16 +30,6 @@ DropResult DirectoriesDropped(const std::vector<std::string>& names, int dropY, 
     }
   }
   return result;
-}
-
-std::optional<std::string> MissingSelectionWindowMessage(const std::string& typeText) {
-  const CompareType type = CompareTypeOf(typeText);
-  if (type != CompareType::SelectLike && type != CompareType::SelectUnlike) return std::nullopt;
-  const char* window = type == CompareType::SelectLike ? "like-name" : "like/unlike-name";
-  return "Compare Type " + std::to_string(static_cast<int>(type)) + " needs the " + window +
-         " file selection window, which is not available in this version yet.\r"
-         "Nothing was started: the last report, the directories and the preferences are "
-         "unchanged.";
 }
 
 }  // namespace kav

@@ -40,8 +40,4 @@ struct DropResult {
 };
 DropResult DirectoriesDropped(const std::vector<std::string>& names, int dropY, int oldComboTop);
 
-// The message shown instead of running a type whose selection window this version lacks, or
-// nothing for a type that runs. The run is then not started, so no report is cleared.
-std::optional<std::string> MissingSelectionWindowMessage(const std::string& typeText);
-
 }  // namespace kav

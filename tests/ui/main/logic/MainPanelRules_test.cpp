@@ -51,17 +51,5 @@ TEST(MainPanelRules, Drops) {
   EXPECT_FALSE(none.NewText || none.OldText);
 }
 
-TEST(MainPanelRules, OnlySelectionTypesAreHeldBack) {
-  for (int type = 1; type <= 6; ++type) {
-    auto message = MissingSelectionWindowMessage(std::string(CompareTypeItems[type - 1]));
-    EXPECT_EQ(message.has_value(), type == 3 || type == 4) << type;
-    if (message) {
-      EXPECT_NE(message->find("Compare Type " + std::to_string(type)), std::string::npos);
-      EXPECT_NE(message->find("not available"), std::string::npos);
-    }
-  }
-  EXPECT_FALSE(MissingSelectionWindowMessage("3. select by hand"));
-}
-
 }  // namespace
 }  // namespace kav

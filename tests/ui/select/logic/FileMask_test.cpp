@@ -1,0 +1,42 @@
+#include "ui/select/logic/FileMask.h"
+
+#include <gtest/gtest.h>
+
+namespace kav {
+namespace {
+
+TEST(FileMask, MatchesWildcardsWithoutRegardToCase) {
+  struct Case {
+    const char* mask;
+    const char* name;
+    bool matches;
+  } cases[] = {
+      {"*.*", "a.txt", true},
+      {"*.*", "readme", true},    // as on the original system: "*.*" is every name
+      {"*.*", ".profile", true},  // dot-files are files like any other
+      {"", "readme", true},       // an empty filter is "*.*"
+      {" ; ", "readme", true},
+      {"*.txt", "REPORT.TXT", true},
+      {"*.TXT", "report.txt", true},
+      {"*.txt", "report.txt.bak", false},
+      {"*.txt", "txt", false},
+      {"*.txt;*.doc", "b.doc", true},
+      {"*.txt; *.doc ", "b.doc", true},
+      {"*.txt;*.doc", "d", false},
+      {"?.txt", "a.txt", true},
+      {"?.txt", "ab.txt", false},
+      {"?.txt", "\xC3\xA9.txt", true},  // one letter, two bytes
+      {"a*b*c", "aXXbYYc", true},
+      {"a*b*c", "aXXbYYcZ", false},
+      {"*ab", "aab", true},
+      {"a.*", "a", true},
+      {"a.*", "ab", false},
+      {"report.txt", "Report.txt", true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FileMask(c.mask).Matches(c.name), c.matches) << c.mask << " / " << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace kav
