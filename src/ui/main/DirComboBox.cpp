@@ -78,4 +78,11 @@ void SetComboItems(QComboBox* combo, const StringList& items) {
   }
 }
 
+void RememberInComboHistory(QComboBox* combo, const FileSystem& fs, const std::string& text,
+                            HistoryAccepts accepts) {
+  if (!HistoryAcceptsPath(fs, text, accepts)) return;
+  StringList history = ComboItems(combo);
+  if (AddToDirHistory(history, text)) SetComboItems(combo, history);
+}
+
 }  // namespace kav::ui

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "core/RunState.h"
+#include "platform/FileSystem.h"
 #include "ui/main/QtText.h"
+#include "ui/main/logic/DirHistory.h"
 
 namespace kav::ui {
 
@@ -36,5 +38,10 @@ StringList ComboItems(const QComboBox* combo);
 // Replaces the list and selects its first entry while the edit field keeps its text and its
 // cursor, so that a list change in the middle of typing does not disturb the typing.
 void SetComboItems(QComboBox* combo, const StringList& items);
+
+// The history rule for `text` on the combo's list when the history accepts it: the list is
+// replaced only when the rule changed it.
+void RememberInComboHistory(QComboBox* combo, const FileSystem& fs, const std::string& text,
+                            HistoryAccepts accepts);
 
 }  // namespace kav::ui

@@ -8,20 +8,6 @@
 
 namespace kav::ui {
 
-QPushButton* BuildDirectorySelectPage(QWidget* page) {
-  QLabel* note = PlaceLabel(
-      page, "DsLblNotYet", {16, 40, 460, 120},
-      "Browsing for directories on this page arrives in a later version.\n\n"
-      "Meanwhile, type the New and Old directories on the Main Panel, pick them from their "
-      "history lists, or drop folders from the file manager onto the window: one folder "
-      "dropped above the Old Directory box sets the New directory, one dropped on or below it "
-      "the Old directory; two folders set both.");
-  note->setWordWrap(true);
-  note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return PlaceButton(page, "DsButReturn", {16, 354, 110, 26}, "    &Return",
-                     "Return to Main Panel");
-}
-
 void BuildAboutPage(QWidget* page, InfoPagesControls& controls) {
   QLabel* product = PlaceLabel(page, "AbLblProduct", {0, 24, 492, 36}, "Kavendrift");
   QFont big = product->font();

@@ -55,8 +55,7 @@ struct PreferencesControls {
 };
 
 struct InfoPagesControls {
-  QPushButton* DsButReturn = nullptr;  // Directory Select
-  QLabel* AbLblVersion = nullptr;      // About
+  QLabel* AbLblVersion = nullptr;  // About
   QPushButton* AbButReturn = nullptr;
   QPlainTextEdit* OvMemo1 = nullptr;  // Overview
   QPushButton* OvBitReturn = nullptr;
@@ -66,7 +65,6 @@ struct InfoPagesControls {
 // page, and returns them. Nothing is connected here.
 MainPanelControls BuildMainPanel(QWidget* page);
 PreferencesControls BuildPreferencesPage(QWidget* page);
-QPushButton* BuildDirectorySelectPage(QWidget* page);
 void BuildAboutPage(QWidget* page, InfoPagesControls& controls);
 void BuildOverviewPage(QWidget* page, InfoPagesControls& controls);
 

@@ -9,7 +9,9 @@
 
 #include "text/CharacterCut.h"
 #include "ui/main/DirComboBox.h"
+#include "ui/main/DirSelectPage.h"
 #include "ui/main/ScreenFit.h"
+#include "ui/main/TFrmDirLookUp2.h"
 #include "ui/main/logic/DirHistory.h"
 #include "ui/main/logic/MainPanelRules.h"
 #include "ui/main/logic/SettingsReader.h"
@@ -51,7 +53,10 @@ TFrmMain::TFrmMain(MainWindowSetup setup, QWidget* parent)
   if (!setup_.Arguments.empty()) SetComboText(mn_.MnCbNewDirNm, setup_.Arguments[0]);
   if (setup_.Arguments.size() > 1) SetComboText(mn_.MnCbOldDirNm, setup_.Arguments[1]);
   hints_.SetHintsShown(!mn_.MnCkTurnOffHint->isChecked());
+  new TFrmDirLookUp2(this);  // shown by RunDirLookUp for the selection windows
   windows_ = CreateViewerWindows(ctx_, this);
+  windows_.LNm->SetDirLookUp(RunDirLookUp);
+  windows_.ULNm->SetDirLookUp(RunDirLookUp);
 }
 
 TFrmMain::~TFrmMain() {
@@ -79,10 +84,12 @@ void TFrmMain::BuildWindow() {
     notebook_->addTab(pages[i], QString::fromLatin1(titles[i]));
   }
   mn_ = BuildMainPanel(pages[PageMainPanel]);
-  info_.DsButReturn = BuildDirectorySelectPage(pages[PageDirectorySelect]);
   pr_ = BuildPreferencesPage(pages[PagePreferences]);
   BuildAboutPage(pages[PageAbout], info_);
   BuildOverviewPage(pages[PageOverview], info_);
+  ds_ = new DirSelectPage(
+      pages[PageDirectorySelect],
+      {mn_.MnCbNewDirNm, mn_.MnCbOldDirNm, &state_, &fs_, [this] { SelectPage(PageMainPanel); }});
 }
 
 void TFrmMain::ConnectControls() {
@@ -101,7 +108,6 @@ void TFrmMain::ConnectControls() {
   connect(pr_.PrButReturn, &QPushButton::clicked, this, &TFrmMain::PrButReturnClick);
   connect(pr_.PrButCancel, &QPushButton::clicked, this, &TFrmMain::PrButCancelClick);
   connect(pr_.PrButReset, &QPushButton::clicked, this, &TFrmMain::PrButResetClick);
-  connect(info_.DsButReturn, &QPushButton::clicked, this, &TFrmMain::DsButReturnClick);
   connect(info_.AbButReturn, &QPushButton::clicked, this, [this] { SelectPage(PageMainPanel); });
   connect(info_.OvBitReturn, &QPushButton::clicked, this, [this] { SelectPage(PageMainPanel); });
 }
@@ -113,6 +119,7 @@ void TFrmMain::ApplySettings(const MainSettings& settings) {
   SetComboText(mn_.MnCbNewDirNm, settings.NewDirNm);
   SetComboItems(mn_.MnCbOldDirNm, settings.OldHistory);
   SetComboText(mn_.MnCbOldDirNm, settings.OldDirNm);
+  ds_->SetSettings(settings.DsNewHistory, settings.DsOldHistory, settings.NoWarnDirC);
   SetComboText(mn_.MnCbCompareType, settings.CompareType);
   mn_.MnCkViewResults->setChecked(settings.ViewResults);
   mn_.MnCkTurnOffHint->setChecked(settings.TurnOffHint);
@@ -128,6 +135,9 @@ MainSettings TFrmMain::SettingsFromControls() const {
   settings.OldDirNm = ComboText(mn_.MnCbOldDirNm);
   settings.NewHistory = ComboItems(mn_.MnCbNewDirNm);
   settings.OldHistory = ComboItems(mn_.MnCbOldDirNm);
+  settings.DsNewHistory = ds_->NewHistory();
+  settings.DsOldHistory = ds_->OldHistory();
+  settings.NoWarnDirC = ds_->NoWarn();
   settings.CompareType = ComboText(mn_.MnCbCompareType);
   settings.ViewResults = mn_.MnCkViewResults->isChecked();
   settings.TurnOffHint = mn_.MnCkTurnOffHint->isChecked();
@@ -152,6 +162,7 @@ void TFrmMain::AATabbedNotebook1Change(int page) {
   currentPage_ = page;
   if (change.TakeSnapshot) PreferenceSnapshot = PreferenceChecksNow();
   if (change.UpdateOptionsText) UpdateOptionsText();
+  if (change.PrepareDirSelect) ds_->Enter();
 }
 
 PreferenceChecks TFrmMain::PreferenceChecksNow() const {
@@ -183,16 +194,9 @@ void TFrmMain::PrButResetClick() {
   SetPreferenceChecks(PreferenceChecks{});
 }
 
-void TFrmMain::DsButReturnClick() {
-  SelectPage(PageMainPanel);
-}
-
 void TFrmMain::DirComboChanged(QWidget* widget) {
   auto* combo = static_cast<QComboBox*>(widget);
-  const std::string text = ComboText(combo);
-  if (!HistoryAcceptsPath(fs_, text, HistoryAccepts::DirectoryOnly)) return;
-  StringList history = ComboItems(combo);
-  if (AddToDirHistory(history, text)) SetComboItems(combo, history);
+  RememberInComboHistory(combo, fs_, ComboText(combo), HistoryAccepts::DirectoryOnly);
 }
 
 void TFrmMain::closeEvent(QCloseEvent* event) {
@@ -209,7 +213,7 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
       event->accept();
       return;
     case CloseAction::DirSelectReturn:
-      DsButReturnClick();
+      ds_->DsButReturnClick();
       break;
     case CloseAction::ShowMainPanel:
       SelectPage(PageMainPanel);

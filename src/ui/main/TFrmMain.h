@@ -21,6 +21,8 @@ class QTabWidget;
 
 namespace kav::ui {
 
+class DirSelectPage;
+
 // What the program hands the main window when it creates it.
 struct MainWindowSetup {
   std::string ExeDir;                  // the program's folder, no trailing '/'
@@ -73,7 +75,6 @@ class TFrmMain : public QWidget, public Host {
   void PrButReturnClick();
   void PrButCancelClick();
   void PrButResetClick();
-  void DsButReturnClick();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -108,6 +109,7 @@ class TFrmMain : public QWidget, public Host {
   MainPanelControls mn_;
   PreferencesControls pr_;
   InfoPagesControls info_;
+  DirSelectPage* ds_ = nullptr;
   PreferenceChecks PreferenceSnapshot{};
   int currentPage_ = 0;
   ViewerWindows windows_;

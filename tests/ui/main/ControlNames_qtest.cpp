@@ -6,7 +6,10 @@
 
 #include "UiTestSupport.h"
 #include "support/TempTree.h"
+#include "ui/main/TFrmDirLookUp2.h"
 #include "ui/main/TFrmMain.h"
+#include "ui/select/TFrmLNm.h"
+#include "ui/select/TFrmULNm.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/TFrmGraph.h"
 #include "ui/viewers/TFrmSbS.h"
@@ -44,9 +47,16 @@ class ControlNamesTest : public QObject {
         "MnButStop MnButExit MnButBrowse MnBtnRshow MnCkViewResults MnCkTurnOffHint MnLblPref "
         "MnlblOptsUsed MnLblDir mnMemDirect MnStatus MnCurrStatus MnProgressBar MnTitleProgBar "
         "MnTitlePosPCent MnImage1 MnImage2 MnVerNum PrTitPr PrPanPreferences PrButReturn "
-        "PrButCancel PrButReset DsButReturn AbLblVersion AbButReturn OvMemo1 OvBitReturn PrCkVeqf "
+        "PrButCancel PrButReset DsButReturn DsButCancel DsDrLbl DsDriveComboBox1 DsLblDirNmList "
+        "DsDirectoryListBox1 DsGroupBox1 DsLblDirNmSel DsLblSelDirNm DsButUseAsNewDir DsButUOldDir "
+        "DsLblInDirN DsInDirN DsLblInDirO DsInDirO DsCkNoWarnNoDirChg DsLblNoteDrag DsLblNoteClick "
+        "DsLblNoteDrop AbLblVersion AbButReturn OvMemo1 OvBitReturn PrCkVeqf "
         "PrCkChgO PrCkSpnm PrCkListDEO PrCkItdt PrCkOvsO PrCkLmcf PrCkGmsg PrCkLchv "
         "PrCkListStyle ");
+    ExpectNamedOnce(*test::Named<TFrmDirLookUp2>(frm, "FrmDirLookUp2"),
+                    "DSDrLbl DSDriveComboBox1 DSDirectoryListBox1 DSLblUsedAs DSLblDirNm "
+                    "DSLblReturned DSLblInDirN DSInDirN DSLblInDirO DSInDirO DSLblNote DSGroupBox1 "
+                    "DSUNewDirBut DSUOldDirBut DSReturnBut DSCancelBut ");
     const ViewerWindows& windows = frm.Windows();
     ExpectNamedOnce(
         *windows.VSingle,
@@ -69,6 +79,14 @@ class ControlNamesTest : public QObject {
         "SbsRdSingle SbsRdDouble SbsEdSide SbsLblCmbSz SbsLblStkSz SbsCkTitle SbsEdTitle "
         "SbsCkAppend SbsButUse SbsButCancel ");
     ExpectNamedOnce(*windows.ChgFlag, "ButClose");
+    ExpectNamedOnce(*windows.LNm,
+                    "LNAvailLBx LNSelLBx LNNFileListBox LNOFileListBox LNEdFilter LNSortNm "
+                    "LNSortExt LNNCap LNOCap LNNumPFVal LNNumSelVal LNSelHighBtn LNUSelHighBtn "
+                    "LNSelAllBtn LNUndoBtn LNStartBtn DSLookUpBut LNCancelBtn ");
+    ExpectNamedOnce(*windows.ULNm,
+                    "ULFListBoxN ULFListBoxO ULSelListBox ULNFileEd ULOFileEd ULEdFilterN "
+                    "ULEdFilterO ULNPVal ULOPVal ULNNumFVal ULONumFVal ULNNumSelVal ULSelArrowBut "
+                    "ULUndoBtn ULStartBtn ULLookUpBut ULReturnBtn ");
     TFrmVSplit2 stacked(frm.State(), nullptr);
     ExpectNamedOnce(
         stacked,

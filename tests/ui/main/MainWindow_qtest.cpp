@@ -252,6 +252,7 @@ class MainWindowTest : public QObject {
   }
 
   void closingFromOtherPagesReturnsToTheMainPanel() {
+    test::RecordedMessages messages;  // the Directory Select page asks before it returns
     TFrmMain frm(Setup());
     frm.show();
     for (int page : {1, 2, 3, 4}) {
@@ -267,6 +268,7 @@ class MainWindowTest : public QObject {
     frm.SelectPage(1);
     test::Named<QPushButton>(frm, "DsButReturn")->click();
     QCOMPARE(frm.CurrentPage(), 0);
+    QCOMPARE(messages.asked.size(), 2);
   }
 
   void closingFromTheMainPanelWritesTheSettings() {

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -23,6 +24,7 @@
 #include "support/TempTree.h"
 #include "text/Format.h"
 #include "ui/main/DirComboBox.h"
+#include "ui/main/TFrmDirLookUp2.h"
 #include "ui/main/TFrmMain.h"
 #include "ui/select/TFrmLNm.h"
 #include "ui/select/TFrmULNm.h"
@@ -179,6 +181,64 @@ class SelectWindowsTest : public QObject {
     tree_.reset();
   }
 
+  void captionsAndHintsAreTheGivenTexts() {
+    Open(3);
+    QCOMPARE(LNm()->windowTitle(),
+             QString("Kavdrift File Selection of Like Named File Pairs For Comparison"));
+    QCOMPARE(ULNm()->windowTitle(),
+             QString("Kavdrift File Selection of Unlike/Like Named Pairs for Comparison"));
+    struct Row {
+      const char* name;
+      const char* caption;  // the "text" property; nullptr for a list
+      const char* hint;
+    } rows[] = {
+        {"LNSelHighBtn", "Select &Highlighted", ""},
+        {"LNUSelHighBtn", "&Unselect Highlighted ", ""},
+        {"LNSelAllBtn", " Select &All Named ", ""},
+        {"LNUndoBtn", "Unselect All S&elected", ""},
+        {"LNStartBtn", "&Start  Compare ", "Start compare of Selected Paired Files"},
+        {"DSLookUpBut", "&Dir LookUp ...", "Transfer to Directory Lookup Selection Panel"},
+        {"LNCancelBtn", "     &Return", "Return to Main Tabbed Panel"},
+        {"LNEdFilter", "*.*", "Filter for both New and Old Directory Files"},
+        {"LNSortNm", "File Name", ""},
+        {"LNSortExt", "Extension", ""},
+        {"LNGrpSort", nullptr, "Sorts Paired files depending on radio button setting"},
+        {"ULSelArrowBut", "Select New-Old &Pair", ""},
+        {"ULUndoBtn", "&Undo Highlighted", "Remove the highlighted file pair"},
+        {"ULStartBtn", "&Start  Compare ", "Start the compare of the \"Selected File Pairs\""},
+        {"ULLookUpBut", "&Dir LookUp ...", "Transfer to the Dir Lookup Assist Panel"},
+        {"ULReturnBtn", "     &Return", "Return to Main Tabbed Panel"},
+        {"ULFListBoxN", nullptr, "New file names from New Dir "},
+        {"ULFListBoxO", nullptr, "Old file names from Old Dir "},
+        {"ULSelListBox", nullptr, "New/Old selected File pair to be compared"},
+        {"ULNFileEd", "*.*", "Contains eligible new file name to be transfered"},
+        {"ULOFileEd", "*.*", "Contains eligible old file name to be transfered"},
+        {"ULEdFilterN", "*.*", ""},
+        {"ULEdFilterO", "*.*", ""},
+    };
+    for (const Row& row : rows) {
+      QObject* window = row.name[0] == 'U' ? static_cast<QObject*>(ULNm()) : LNm();
+      auto* widget = window->findChild<QWidget*>(row.name);
+      QVERIFY2(widget != nullptr, row.name);
+      if (row.caption != nullptr)
+        QCOMPARE(widget->property("text").toString(), QString(row.caption));
+      QCOMPARE(widget->toolTip(), QString(row.hint));
+    }
+    QStringList labels;
+    for (QObject* window : {static_cast<QObject*>(LNm()), static_cast<QObject*>(ULNm())}) {
+      for (QLabel* label : window->findChildren<QLabel*>()) labels.append(label->text());
+    }
+    for (const char* caption :
+         {"New Dir Name:", "Old  Dir Name:", "Like Named Paired Files:", "Selected Paired Files:",
+          "# Of Paired Files", "# Of Selected Files",
+          "Like File Filter:", "New Files:", "Old Files:", "Higlighted New File:",
+          "Highlighted Old File:", "New File Filter:", "Old File Filter:", "Selected File Pair:",
+          "Old  Dir  Name:", "# New Files:", "# Old Files:", "# Selected File Pairs:"}) {
+      QVERIFY2(labels.contains(caption), caption);
+    }
+    QCOMPARE(Named<QGroupBox>(*LNm(), "LNGrpSort")->title(), QString("Sort Like Named Files By:"));
+  }
+
   void noCommonNameOrAnEmptySideShowsTheMessageAndNoWindow() {
     test::RecordedMessages messages;
     Open(3, "new2", "other");
@@ -326,10 +386,15 @@ class SelectWindowsTest : public QObject {
     QCOMPARE(asked.ListDir, asked.NewDir);
     QCOMPARE(Named<QComboBox>(*frm_, "MnCbOldDirNm")->currentText(), Q(tree_->Path("old2")));
 
+    // The type 3 window with the program's own look-up dialog.
     Open(3);
-    LNm()->SetDirLookUp([&](QWidget*, const DirLookUpRequest&) {
-      return DirLookUpResult{true, Q(tree_->Path("new2")), Q(tree_->Path("old2"))};
-    });
+    auto* dialog = frm_->findChild<TFrmDirLookUp2*>();
+    WhileShown lookUp(dialog, {[&](QDialog& d) {
+                        QCOMPARE(Named<QLineEdit>(d, "DSInDirN")->text(), Q(tree_->Path("New")));
+                        Named<QLineEdit>(d, "DSInDirN")->setText(Q(tree_->Path("new2")));
+                        Named<QLineEdit>(d, "DSInDirO")->setText(Q(tree_->Path("old2")));
+                        Click(d, "DSReturnBut");
+                      }});
     WhileShown like(LNm(), {[&](QDialog& w) {
                               Click(w, "LNSelAllBtn");
                               Click(w, "DSLookUpBut");
@@ -341,6 +406,7 @@ class SelectWindowsTest : public QObject {
                             }});
     Start();
     QCOMPARE(like.shown, 2);
+    QCOMPARE(lookUp.shown, 1);
     QCOMPARE(frm_->State().ReportLines.back(),
              std::string("INFORM01: The processed files compare as equivalent files. "));
     QVERIFY(messages.shown.isEmpty());
