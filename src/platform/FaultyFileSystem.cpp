@@ -34,6 +34,15 @@ int FaultyFileSystem::ListDirectory(const std::string& dir, std::vector<DirEntry
   return error;
 }
 
+int FaultyFileSystem::ListNames(const std::string& dir, std::vector<DirEntry>& out,
+                                const ListPoll& poll) const {
+  if (failList_.count(dir) != 0) return EIO;
+  const std::size_t before = out.size();
+  const int error = inner_.ListNames(dir, out, poll);
+  listed_ += out.size() - before;
+  return error;
+}
+
 OpenedFile FaultyFileSystem::Open(const std::string& path) const {
   if (failOpen_.count(path) != 0) return OpenedFile{nullptr, EACCES};
   OpenedFile opened = inner_.Open(path);

@@ -21,6 +21,8 @@ class FaultyFileSystem final : public FileSystem {
 
   int ListDirectory(const std::string& dir, std::vector<DirEntry>& out,
                     const ListPoll& poll = {}) const override;
+  int ListNames(const std::string& dir, std::vector<DirEntry>& out,
+                const ListPoll& poll = {}) const override;
   bool IsDirectory(const std::string& path) const override { return inner_.IsDirectory(path); }
   bool Stat(const std::string& path, DirEntry& out) const override {
     return inner_.Stat(path, out);

@@ -63,6 +63,14 @@ class FileSystem {
   // is appended.
   virtual int ListDirectory(const std::string& dir, std::vector<DirEntry>& out,
                             const ListPoll& poll = {}) const = 0;
+  // The same listing with each entry's name, Kind and IsLink only (Size, Stamp and Error stay
+  // 0 for regular files and directories): the kinds come from the directory itself where it
+  // tells them, so a large directory is listed without one system call per entry. Only links
+  // and entries of unknown kind are looked at one by one. Same returns as ListDirectory.
+  virtual int ListNames(const std::string& dir, std::vector<DirEntry>& out,
+                        const ListPoll& poll = {}) const {
+    return ListDirectory(dir, out, poll);
+  }
   // True when the path names a directory (following links).
   virtual bool IsDirectory(const std::string& path) const = 0;
   // Facts of one path (following links); false when it does not exist.

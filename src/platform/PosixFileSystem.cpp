@@ -91,22 +91,12 @@ class PosixFileSystem final : public FileSystem {
  public:
   int ListDirectory(const std::string& dir, std::vector<DirEntry>& out,
                     const ListPoll& poll) const override {
-    ResolvedPath where(dir);
-    if (!where.Ok()) return ENOENT;
-    int fd = ::openat(where.DirFd(), where.Name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return errno;
-    DIR* handle = ::fdopendir(fd);
-    if (handle == nullptr) {
-      const int error = errno;
-      ::close(fd);
-      return error;
-    }
-    const std::size_t before = out.size();
-    ReserveForListing(fd, out);
-    int error = ReadEntries(handle, out, poll);
-    if (::closedir(handle) != 0 && error == 0) error = errno;
-    if (error != 0) out.resize(before);  // a part of a listing must never pass for the whole
-    return error;
+    return List(dir, out, poll, false);
+  }
+
+  int ListNames(const std::string& dir, std::vector<DirEntry>& out,
+                const ListPoll& poll) const override {
+    return List(dir, out, poll, true);
   }
 
   bool IsDirectory(const std::string& path) const override {
@@ -145,9 +135,30 @@ class PosixFileSystem final : public FileSystem {
   }
 
  private:
+  int List(const std::string& dir, std::vector<DirEntry>& out, const ListPoll& poll,
+           bool namesOnly) const {
+    ResolvedPath where(dir);
+    if (!where.Ok()) return ENOENT;
+    int fd = ::openat(where.DirFd(), where.Name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    DIR* handle = ::fdopendir(fd);
+    if (handle == nullptr) {
+      const int error = errno;
+      ::close(fd);
+      return error;
+    }
+    const std::size_t before = out.size();
+    ReserveForListing(fd, out);
+    int error = ReadEntries(handle, out, poll, namesOnly);
+    if (::closedir(handle) != 0 && error == 0) error = errno;
+    if (error != 0) out.resize(before);  // a part of a listing must never pass for the whole
+    return error;
+  }
+
   // Reads every entry of an open directory. readdir() gives NULL both at the end and on an
   // error; only errno tells them apart.
-  static int ReadEntries(DIR* handle, std::vector<DirEntry>& out, const ListPoll& poll) {
+  static int ReadEntries(DIR* handle, std::vector<DirEntry>& out, const ListPoll& poll,
+                         bool namesOnly) {
     const int dfd = ::dirfd(handle);
     StampCache stamps;
     for (std::size_t seen = 1;; ++seen) {
@@ -161,6 +172,10 @@ class PosixFileSystem final : public FileSystem {
       entry.Name = name;
       if (e->d_type == DT_DIR) {
         entry.Kind = EntryKind::Directory;  // directories carry no size or stamp
+      } else if (namesOnly && e->d_type == DT_REG) {
+        entry.Kind = EntryKind::File;
+      } else if (namesOnly && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) {
+        entry.Kind = EntryKind::Other;  // a FIFO, socket or device
       } else {
         DescribeEntry(dfd, e->d_name, entry, stamps);
       }

@@ -61,6 +61,27 @@ TEST(PosixFileSystem, ListsEveryKindOfEntry) {
   EXPECT_EQ(entries["linkfile"].Stamp, PackDosTime(TempTree::DefaultTime));
 }
 
+TEST(PosixFileSystem, ListNamesGivesTheListingsNamesAndKinds) {
+  TempTree tree;
+  tree.File("a.txt", "hello");
+  tree.File(".dot", "1");
+  tree.Dir("sub");
+  tree.Symlink("sub", "linkdir");
+  tree.Symlink("a.txt", "linkfile");
+  tree.Symlink("missing", "dangling");
+  tree.Fifo("pipe");
+  const auto whole = ListByName(tree.Root());
+  std::vector<DirEntry> names;
+  ASSERT_EQ(RealFileSystem().ListNames(tree.Root(), names), 0);
+  ASSERT_EQ(names.size(), whole.size());
+  for (const DirEntry& e : names) {
+    ASSERT_EQ(whole.count(e.Name), 1u) << e.Name;
+    EXPECT_EQ(e.Kind, whole.at(e.Name).Kind) << e.Name;
+    EXPECT_EQ(e.IsLink, whole.at(e.Name).IsLink) << e.Name;
+  }
+  EXPECT_NE(RealFileSystem().ListNames(tree.Path("missing"), names), 0);
+}
+
 TEST(PosixFileSystem, NamesDifferingInCaseAreBothListed) {
   TempTree tree;
   tree.File("Read.me", "1");

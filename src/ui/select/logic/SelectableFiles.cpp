@@ -9,7 +9,7 @@ namespace kav {
 SelectableFiles::SelectableFiles(const FileSystem& fs, const std::string& dir,
                                  const FileMask& mask) {
   std::vector<DirEntry> entries;
-  listError_ = fs.ListDirectory(dir, entries);
+  listError_ = fs.ListNames(dir, entries);
   if (listError_ != 0) return;
   files_.reserve(entries.size());
   for (DirEntry& entry : entries) {
