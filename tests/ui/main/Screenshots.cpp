@@ -5,12 +5,16 @@
 // report takes to open in the viewer.
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListView>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeView>
 #include <cstdio>
+#include <functional>
 
 #include "UiTestSupport.h"
 #include "core/CompareTypes.h"
@@ -18,6 +22,8 @@
 #include "support/TempTree.h"
 #include "ui/main/DirComboBox.h"
 #include "ui/main/TFrmMain.h"
+#include "ui/select/TFrmLNm.h"
+#include "ui/select/TFrmULNm.h"
 #include "ui/viewers/ShowSingleListReport.h"
 #include "ui/viewers/TFrmVSingle.h"
 
@@ -69,6 +75,32 @@ void TimeLargeReport(TFrmVSingle& viewer, RunState& state) {
   viewer.hide();
 }
 
+// Starts a type 3 or 4 run and, once its selection window shows, lets `fill` pick some names,
+// saves the window's picture and closes it.
+void SaveSelectionWindow(TFrmMain& frm, QDialog* window, int type, const QString& folder,
+                         const char* name, const std::function<void(QDialog&)>& fill) {
+  SetComboText(test::Named<QComboBox>(frm, "MnCbCompareType"),
+               std::string(CompareTypeItems[type - 1]));
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (QApplication::activeModalWidget() != window) return;
+    poll.stop();
+    fill(*window);
+    Save(*window, folder, name);
+    window->reject();
+  });
+  poll.start();
+  test::Named<QPushButton>(frm, "MnBtnStart")->click();
+}
+
+void HighlightFirstRows(QDialog& window, const char* list, int rows) {
+  auto* view = test::Named<QListView>(window, list);
+  for (int row = 0; row < rows; ++row) {
+    view->selectionModel()->select(view->model()->index(row, 0), QItemSelectionModel::Select);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,6 +149,16 @@ int main(int argc, char** argv) {
   viewer->SelectRow(6);
   Save(*viewer, folder, "single-list-viewer");
   viewer->hide();
+
+  SaveSelectionWindow(frm, frm.Windows().LNm, 3, folder, "like-name-selection", [](QDialog& w) {
+    HighlightFirstRows(w, "LNAvailLBx", 1);
+    test::Named<QPushButton>(w, "LNSelHighBtn")->click();
+  });
+  SaveSelectionWindow(frm, frm.Windows().ULNm, 4, folder, "unlike-name-selection", [](QDialog& w) {
+    HighlightFirstRows(w, "ULFListBoxN", 1);
+    HighlightFirstRows(w, "ULFListBoxO", 1);
+    test::Named<QPushButton>(w, "ULSelArrowBut")->click();
+  });
 
   TimeLargeReport(*viewer, frm.State());
 
