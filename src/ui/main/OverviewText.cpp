@@ -16,6 +16,11 @@ COMPARE/LIST TYPES
 5. Lists the New tree with its directories, files and sizes; nothing is compared.
 6. Lists the New and Old trees side by side; nothing is compared.
 
+SELECTING FILES (TYPES 3 AND 4)
+Start with type 3 opens the like-name selection window: on the left the files both directories hold, on the right the ones you pick. Highlight names and move them with the four buttons, narrow the list with a filter such as *.txt;*.doc (Enter applies it; an empty filter is *.*), and sort it by name or by extension. Start Compare compares the picked files; Return closes the window without comparing.
+Start with type 4 opens the like/unlike-name selection window: highlight one New file and one Old file and press "Select New-Old Pair" to add the pair; the names may differ and a pair may be added twice. Each side has its own filter. "Undo Highlighted" removes pairs; Start Compare compares them in the order added.
+In both windows "Dir LookUp ..." changes the New and Old directories without leaving the window; picked names that are not in the new directories leave the selection. Both windows show regular files only, names starting with a dot included. The selections are kept in Kavdrift.ini for the next start; names no longer there are dropped when the window opens.
+
 PREFERENCES
 Veqf - Files of equal size and time stamp are still read and compared byte by byte, instead of being taken as equal.
 Chgo - The summary lists changed files only.
