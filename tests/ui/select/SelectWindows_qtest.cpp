@@ -300,6 +300,7 @@ class SelectWindowsTest : public QObject {
     QCOMPARE(lines.back(),
              std::string("INFORM01: The processed files have differences            ."));
     QCOMPARE(lines, CliReport(3, {"a.txt", "c.txt"}, {}));
+    QVERIFY(Named<QPushButton>(*frm_, "MnBtnRshow")->isEnabled());  // as after type 1
     QVERIFY(messages.shown.isEmpty());
   }
 
