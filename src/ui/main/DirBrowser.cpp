@@ -5,6 +5,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStorageInfo>
 #include <QTreeView>
@@ -76,6 +77,7 @@ DirBrowser::DirBrowser(QComboBox* drives, QTreeView* list)
   filter_->sort(0);
   list_->setModel(filter_);
   list_->setHeaderHidden(true);
+  list_->setIndentation(14);
   for (int column = 1; column < model_->columnCount(); ++column) list_->hideColumn(column);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -92,7 +94,12 @@ DirBrowser::DirBrowser(QComboBox* drives, QTreeView* list)
     connect(list_, signal, this,
             [this](const QModelIndex& index) { emit DirectoryClicked(PathAt(index)); });
   }
-  connect(model_, &QFileSystemModel::directoryLoaded, this, [this] { SelectPending(); });
+  connect(model_, &QFileSystemModel::directoryLoaded, this, [this] {
+    // Directories above the shown one fill in later and push it down: keep it in view until
+    // the user picks another one.
+    if (!SelectPending() && following_) KeepInView(list_->currentIndex());
+  });
+  connect(list_, &QAbstractItemView::pressed, this, [this] { following_ = false; });
   ShowDrive(drives_.front());
 }
 
@@ -121,10 +128,20 @@ bool DirBrowser::SelectPending() {
   const QModelIndex index = filter_->mapFromSource(model_->index(pending_));
   if (!index.isValid()) return false;
   list_->setCurrentIndex(index);
-  list_->scrollTo(index);
   list_->expand(index);
+  KeepInView(index);
   pending_.clear();
+  following_ = true;
   return true;
+}
+
+// The row in the middle of the list, its name starting a few levels of indentation from the
+// left edge, so that its parent directories still show.
+void DirBrowser::KeepInView(const QModelIndex& index) {
+  list_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+  QScrollBar* across = list_->horizontalScrollBar();
+  const int left = list_->visualRect(index).left() - 2 * list_->indentation();
+  across->setValue(across->value() + left);
 }
 
 std::string DirBrowser::CurrentDirectory() const {

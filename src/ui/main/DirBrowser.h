@@ -46,13 +46,15 @@ class DirBrowser : public QObject {
  private:
   void ShowDrive(const std::string& root);
   bool SelectPending();
+  void KeepInView(const QModelIndex& index);
 
   QComboBox* drives_box_;
   QTreeView* list_;
   QFileSystemModel* model_;
   DirTreeFilter* filter_;
   StringList drives_;
-  QString pending_;  // the directory to select once it is loaded
+  QString pending_;         // the directory to select once it is loaded
+  bool following_ = false;  // the selected directory is kept in view while the list loads
 };
 
 // A framed label that shows a selected directory.

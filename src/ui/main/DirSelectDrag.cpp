@@ -1,6 +1,7 @@
 // The directory select page's drags: the directory list starts one once the mouse has moved
 // far enough, and the New and Old combos and buttons take one from that list only. Every key
-// pressed in the page's combos that types nothing moves to the start of the text, as Home.
+// pressed in the page's combos that types nothing (Tab aside, which moves the focus) acts as
+// Home.
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
@@ -21,7 +22,9 @@ bool DirSelectPage::eventFilter(QObject* watched, QEvent* event) {
   if (watched == DsDirectoryListBox1->viewport()) return DragFilter(watched, event);
   if (event->type() == QEvent::KeyPress &&
       (watched == DsInDirN->lineEdit() || watched == DsInDirO->lineEdit())) {
-    if (!static_cast<QKeyEvent*>(event)->text().isEmpty()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool moves = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    if (moves || !key->text().isEmpty()) return false;
     static_cast<QLineEdit*>(watched)->home(false);
     return true;
   }

@@ -6,7 +6,10 @@ const char* OverviewText() {
   return R"(Kavendrift compares a New directory with an Old directory, file by file and byte by byte. Files are paired by name without regard to letter case; a pair is either equal or different, and the program never looks for where inside a file the difference lies. That keeps it fast enough for whole directory trees. A file found only in the New directory is "inserted", one found only in the Old directory is "deleted"; whole sub-directories are called inserted or deleted in the same way. The compared directories are only read, never written.
 
 HOW TO RUN
-Name the New and Old directories (type them, pick them from the history lists, or drop folders from the file manager onto the window), choose a Compare/List Type, set any preferences, and press Start. Halt stops a run at its next step. The report opens in a viewer; "Re-Show Last Report Panel" opens it again later.
+Name the New and Old directories (type them, pick them from the history lists, drop folders from the file manager onto the window, or browse for them on the Directory Select page), choose a Compare/List Type, set any preferences, and press Start. Halt stops a run at its next step. The report opens in a viewer; "Re-Show Last Report Panel" opens it again later.
+
+THE DIRECTORY SELECT PAGE
+Choose a drive (a mounted file system) and click a directory in the Directory Name List: it becomes the Selected Directory. "To Main New Dir" and "To Main Old Dir" carry it to the Main Panel, and so does dragging it from the list onto the New or Old box or button of the page. A directory typed or chosen in the page's own New Dir and Old Dir boxes is shown in the list and carried at once. Return goes back to the Main Panel, first asking when a Main Panel directory was left unchanged (unless "No Warn on return ..." is checked); Cancel puts back the directories that were there when the page was entered.
 
 COMPARE/LIST TYPES
 1. Compares the like-named files of the two directories, this level only, and writes a grouped summary: changed, equal, inserted and deleted files with their sizes.

@@ -59,23 +59,18 @@ class DirLookUpTest : public QObject {
         {"DSReturnBut", "    &Return", "Return to Main Panel"},
         {"DSCancelBut", "    &Cancel",
          "Restore entry values to Input Directories and return to Main Panel"},
+        {"DSDriveComboBox1", nullptr, "Kavdrift Drive Selection"},
+        {"DSLblDirNm", nullptr, "Highlights Directory for both Dir and File Compare"},
+        {"DSInDirN", nullptr, "New Directory  name returned to previous panel"},
+        {"DSInDirO", nullptr, "Old Directory  name returned to previous panel"},
     };
     for (const Row& row : rows) {
       QWidget* control = test::Named<QWidget>(dialog, row.name);
-      const QVariant caption = control->property("text");
-      QCOMPARE(caption.toString(), QString(row.caption));
+      if (row.caption) QCOMPARE(control->property("text").toString(), QString(row.caption));
       QCOMPARE(control->toolTip(), QString(row.hint));
     }
     QCOMPARE(test::Named<QGroupBox>(dialog, "DSGroupBox1")->title(), QString("Use As Dir"));
-    QCOMPARE(test::Named<QComboBox>(dialog, "DSDriveComboBox1")->toolTip(),
-             QString("Kavdrift Drive Selection"));
     QCOMPARE(test::Named<QComboBox>(dialog, "DSDriveComboBox1")->itemText(0), QString("/"));
-    QCOMPARE(test::Named<QLabel>(dialog, "DSLblDirNm")->toolTip(),
-             QString("Highlights Directory for both Dir and File Compare"));
-    QCOMPARE(test::Named<QLineEdit>(dialog, "DSInDirN")->toolTip(),
-             QString("New Directory  name returned to previous panel"));
-    QCOMPARE(test::Named<QLineEdit>(dialog, "DSInDirO")->toolTip(),
-             QString("Old Directory  name returned to previous panel"));
   }
 
   // A clicked directory becomes the one in use; the buttons carry it, case and all.

@@ -94,21 +94,16 @@ class DirSelectPageTest : public QObject {
         {"DsLblNoteDrag", "(Drag to New/Old Dir or Button to Change Main)", ""},
         {"DsLblNoteClick",
          "Click on the entry in Dir Name List to replace the  \"Selected Directory\" Name", ""},
+        {"DsDriveComboBox1", nullptr, "Sets Drive Id for all dir and file names"},
+        {"DsDirectoryListBox1", nullptr, "Holds Selection File Name for transfer"},
+        {"DsLblSelDirNm", nullptr, "Holds Selection Directory Name for transfer"},
+        {"DsInDirN", nullptr, "Receives New Directory and/or File Name for Compare"},
+        {"DsInDirO", nullptr, "Receives Old Directory and/or File Name for Compare"},
     };
     for (const Row& row : rows) {
       QWidget* control = test::Named<QWidget>(frm, row.name);
-      QCOMPARE(control->property("text").toString(), QString(row.caption));
+      if (row.caption) QCOMPARE(control->property("text").toString(), QString(row.caption));
       QCOMPARE(control->toolTip(), QString(row.hint));
-    }
-    const char* hints[][2] = {
-        {"DsDriveComboBox1", "Sets Drive Id for all dir and file names"},
-        {"DsDirectoryListBox1", "Holds Selection File Name for transfer"},
-        {"DsLblSelDirNm", "Holds Selection Directory Name for transfer"},
-        {"DsInDirN", "Receives New Directory and/or File Name for Compare"},
-        {"DsInDirO", "Receives Old Directory and/or File Name for Compare"},
-    };
-    for (const auto& [name, hint] : hints) {
-      QCOMPARE(test::Named<QWidget>(frm, name)->toolTip(), QString(hint));
     }
     QCOMPARE(test::Named<QGroupBox>(frm, "DsGroupBox1")->title(), QString("  Selected or Dropped"));
   }

@@ -1,5 +1,5 @@
-// Writes a PNG of every page of the main window (idle and running) and of the single list
-// viewer showing a type 1 report, for a person to look at:
+// Writes a PNG of every page of the main window (idle and running), of the directory look-up
+// dialog and of the single list viewer showing a type 1 report, for a person to look at:
 //   kavdrift_screenshots OUTPUT_FOLDER
 // Run it on the offscreen platform or under xvfb-run. It also prints how long a 100,000-row
 // report takes to open in the viewer.
@@ -21,6 +21,7 @@
 #include "run/Dispatcher.h"
 #include "support/TempTree.h"
 #include "ui/main/DirComboBox.h"
+#include "ui/main/TFrmDirLookUp2.h"
 #include "ui/main/TFrmMain.h"
 #include "ui/select/TFrmLNm.h"
 #include "ui/select/TFrmULNm.h"
@@ -33,7 +34,9 @@ using namespace kav::ui;
 namespace {
 
 void Save(QWidget& widget, const QString& folder, const char* name) {
-  QApplication::processEvents();
+  QElapsedTimer settle;  // the directory lists load in the background
+  settle.start();
+  while (settle.elapsed() < 300) QApplication::processEvents(QEventLoop::AllEvents, 50);
   const QString path = folder + "/" + name + ".png";
   if (!widget.grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
   std::printf("%s\n", qPrintable(path));
@@ -126,6 +129,12 @@ int main(int argc, char** argv) {
     Save(frm, folder, pages[page]);
   }
   frm.SelectPage(0);
+  auto* lookUp = frm.findChild<TFrmDirLookUp2*>();
+  lookUp->Prepare(
+      {test::Q(tree.Path("new")), test::Q(tree.Path("old")), test::Q(tree.Path("new"))});
+  lookUp->show();
+  Save(*lookUp, folder, "directory-look-up");
+  lookUp->hide();
   for (Control c : {Control::MnButStop, Control::MnProgressBar, Control::MnTitleProgBar,
                     Control::MnTitlePosPCent, Control::MnImage1}) {
     frm.SetVisible(c, true);

@@ -26,6 +26,9 @@ TEST(DirSelectRules, ReturnAsksAboutTheDirectoriesThisPageLeftAlone) {
       {false, "/work/new", "/x", nullptr},  // a change of case is a change
       {true, "/Work/New", "/work/old", nullptr},
   };
+  EXPECT_EQ(DirSelectReturnQuestion(false, "", "", "", "").value_or(""),
+            "The Main Panel Input New and Old Dir Names - \"\" and \"\" have not been changed by "
+            "this panel.  Exit anyway?");
   for (const Case& c : cases) {
     const auto question =
         DirSelectReturnQuestion(c.noWarn, "/Work/New", "/work/old", c.nowNew, c.nowOld);
@@ -35,12 +38,6 @@ TEST(DirSelectRules, ReturnAsksAboutTheDirectoriesThisPageLeftAlone) {
       EXPECT_EQ(question.value_or("(none)"), c.question);
     }
   }
-}
-
-TEST(DirSelectRules, EmptyEntryTextsAreQuotedAsEmpty) {
-  EXPECT_EQ(DirSelectReturnQuestion(false, "", "", "", "").value_or(""),
-            "The Main Panel Input New and Old Dir Names - \"\" and \"\" have not been changed by "
-            "this panel.  Exit anyway?");
 }
 
 TEST(DirSelectRules, EntryShowsNewThenOldThenTheProgramsFolder) {
