@@ -2,6 +2,7 @@
 
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/TFrmGraph.h"
+#include "ui/viewers/TFrmPrntLmt.h"
 #include "ui/viewers/TFrmSbS.h"
 #include "ui/viewers/TFrmVSingle.h"
 #include "ui/viewers/TFrmVSplit.h"
@@ -13,6 +14,8 @@ ViewerWindows CreateViewerWindows(RunContext& ctx, QWidget* owner) {
   windows.VSingle = new TFrmVSingle(ctx.State, owner);
   windows.SbS = new TFrmSbS(owner);
   windows.VSplit = new TFrmVSplit(ctx.State, owner);
+  windows.PrntLmt = new TFrmPrntLmt(ctx.State, owner);
+  windows.VSplit->UseDialogs(windows.SbS, windows.PrntLmt);
   windows.ChgFlag = new TFrmChgFlag(owner);
   windows.Graph = new TFrmGraph(ctx, owner);
   return windows;

@@ -9,6 +9,7 @@ namespace kav::ui {
 
 class TFrmChgFlag;
 class TFrmGraph;
+class TFrmPrntLmt;
 class TFrmSbS;
 class TFrmVSingle;
 class TFrmVSplit;
@@ -19,6 +20,7 @@ struct ViewerWindows {
   TFrmVSingle* VSingle = nullptr;
   TFrmSbS* SbS = nullptr;
   TFrmVSplit* VSplit = nullptr;
+  TFrmPrntLmt* PrntLmt = nullptr;
   TFrmChgFlag* ChgFlag = nullptr;
   TFrmGraph* Graph = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "ui/main/TFrmMain.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/TFrmGraph.h"
+#include "ui/viewers/TFrmPrntLmt.h"
 #include "ui/viewers/TFrmSbS.h"
 #include "ui/viewers/TFrmVSingle.h"
 #include "ui/viewers/TFrmVSplit.h"
@@ -69,6 +70,9 @@ class ControlNamesTest : public QObject {
         "SbsRdSingle SbsRdDouble SbsEdSide SbsLblCmbSz SbsLblStkSz SbsCkTitle SbsEdTitle "
         "SbsCkAppend SbsButUse SbsButCancel ");
     ExpectNamedOnce(*windows.ChgFlag, "ButClose");
+    ExpectNamedOnce(
+        *windows.PrntLmt,
+        "PrntLblPages PrntCkPrntAll PrntCkUseLns PrntEdLmtVal PrntButUse PrntButCancel ");
     TFrmVSplit2 stacked(frm.State(), nullptr);
     ExpectNamedOnce(
         stacked,
