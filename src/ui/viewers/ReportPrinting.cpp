@@ -37,8 +37,15 @@ PageGeometry MeasurePageGeometry(QPrinter& printer, int points) {
                           page.height());
 }
 
-PrintSession::PrintSession(QPrinter& printer, int points)
-    : printer_(printer), points_(points), file_(FromQt(printer.outputFileName())) {}
+PrintSession::PrintSession(QPrinter& printer, int points, std::function<void()> poll)
+    : printer_(printer),
+      points_(points),
+      file_(FromQt(printer.outputFileName())),
+      poll_(std::move(poll)) {}
+
+void PrintSession::Painted() {
+  if (++painted_ % 100 == 0 && poll_) poll_();
+}
 
 bool PrintSession::Begin(QPainter& painter, const std::string& docName) {
   printer_.setDocName(ToQt(docName));
@@ -64,6 +71,7 @@ bool PrintSession::Print(const PrintJob& job) {
       painter.setFont(text.Bold ? bold : normal);
       const int x = text.AtPageNumber ? g.PageNumberX : g.LeftX;
       painter.drawText(x, text.Line * g.LineHeight + ascent, ToQt(text.Text));
+      Painted();
     }
   }
   return painter.end();
@@ -92,6 +100,7 @@ bool PrintSession::Print(const ColoredDocument& document) {
     }
     painter.drawText(left, line * lineHeight + metrics.ascent(), ToQt(text.Text));
     ++line;
+    Painted();
   }
   return painter.end();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "ui/viewers/logic/ColoredOutput.h"
@@ -18,10 +19,11 @@ PageGeometry MeasurePageGeometry(QPrinter& printer, int points);
 // The jobs of one print action, sent one after another to `printer`, each a printer job under
 // its own document name. When the printer writes a file, the second job writes "name-2.pdf"
 // and so on, so a later job never overwrites an earlier one. Printing stops at the first job
-// the printer refuses; Error() then says why.
+// the printer refuses; Error() then says why. `poll`, when given, runs every 100 lines
+// painted, so that a long print lets the screen repaint.
 class PrintSession {
  public:
-  PrintSession(QPrinter& printer, int points);
+  PrintSession(QPrinter& printer, int points, std::function<void()> poll = {});
 
   // A plain job: its pages as laid out, headers in bold.
   bool Print(const PrintJob& job);
@@ -34,11 +36,14 @@ class PrintSession {
 
  private:
   bool Begin(QPainter& painter, const std::string& docName);
+  void Painted();
 
   QPrinter& printer_;
   int points_;
   std::string file_;
+  std::function<void()> poll_;
   int jobs_ = 0;
+  long painted_ = 0;
   QString error_;
 };
 

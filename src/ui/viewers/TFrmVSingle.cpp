@@ -293,7 +293,7 @@ void TFrmVSingle::LsButPrintClick() {
   if (!AskPrinterSetUp(this, printer)) return;
   {
     WaitCursor wait;
-    PrintSession session(printer, PrintFontSize());
+    PrintSession session(printer, PrintFontSize(), RepaintPending);
     const PageGeometry geometry = MeasurePageGeometry(printer, PrintFontSize());
     if (!session.Print(SingleListPrintJob(state_, Caption(), Header(), geometry))) {
       ShowOkMessage(this, FromQt(session.Error()));
@@ -319,7 +319,7 @@ void TFrmVSingle::LsButColorPrintClick() {
   if (!lines) return;
   WaitCursor wait;
   RepaintPending();
-  PrintSession session(printer, PrintFontSize());
+  PrintSession session(printer, PrintFontSize(), RepaintPending);
   if (!session.Print(ColoredDocument{"LsRichEdit1 Text", std::move(*lines)})) {
     ShowOkMessage(this, FromQt(session.Error()));
   }

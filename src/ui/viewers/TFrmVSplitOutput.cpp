@@ -45,7 +45,7 @@ void TFrmVSplit::LsButPrintClick() {
   }
   {
     WaitCursor wait;
-    PrintSession session(printer, points);
+    PrintSession session(printer, points, RepaintPending);
     for (const PrintJob& job : SplitPrintJobs(state_, geometry, limited)) {
       if (session.Print(job)) continue;
       ShowOkMessage(this, FromQt(session.Error()));
@@ -67,7 +67,7 @@ void TFrmVSplit::ColoredOutput(ColoredMode mode,
 void TFrmVSplit::LsButColorPrintClick() {
   QPrinter printer(QPrinter::HighResolution);
   if (!AskPrinterSetUp(this, printer)) return;
-  PrintSession session(printer, PrintFontSize());
+  PrintSession session(printer, PrintFontSize(), RepaintPending);
   bool failed = false;
   ColoredOutput(ColoredMode::Print, [&](ColoredDocument&& document) {
     if (!failed && !session.Print(document)) failed = true;

@@ -9,6 +9,9 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QtTest>
+#include <csignal>
+
+#include <sys/resource.h>
 
 #include "TreeViewerSupport.h"
 #include "UiTestSupport.h"
@@ -336,6 +339,20 @@ class ListPrintingTest : public QObject {
     QCOMPARE(pages[0].back(), QString("34 I - row0030"));
   }
 
+  void longPrintsLetTheScreenRepaintEvery100Lines() {
+    TempTree tree;
+    QPrinter printer(QPrinter::HighResolution);
+    ScriptedDialogs::UsePdf(printer, ToQt(tree.Path("long.pdf")));
+    int polls = 0;
+    PrintSession session(printer, 8, [&] { ++polls; });
+    ColoredDocument document{"long", std::vector<ColoredLine>(1050, {ColorBlue, "row"})};
+    QVERIFY(session.Print(document));
+    QCOMPARE(polls, 10);
+    // As many lines to a page as fit: the page height in lines of 8 points.
+    const int perPage = MeasurePageGeometry(printer, 8).LinesPerPage + 4;
+    QCOMPARE(PdfPages(ToQt(tree.Path("long.pdf"))), (1050 + perPage - 1) / perPage);
+  }
+
   void splitColouredOutputPrintsChunksAndSavesOneRichTextFile() {
     RunState state;
     FillAligned(state, 900, 3);
@@ -396,6 +413,36 @@ class ListPrintingTest : public QObject {
     QCOMPARE(appended.mid(once.size()),
              QByteArray::fromStdString(JoinedLines(StackedFileLines(state, "Weekly"))));
     QVERIFY(state.SaveStacked);
+  }
+
+  void appendThatCannotBeWrittenKeepsTheOldFileWhole() {
+    RunState state;
+    FillAligned(state, 3, 2);
+    SplitWindows windows(state);
+    TempTree tree;
+    ScriptedDialogs dialogs;
+    test::RecordedMessages messages;
+    const QByteArray old(4000, 'x');
+    tree.File("kept.txt", old.toStdString());
+    dialogs.fileName = ToQt(tree.Path("kept.txt"));
+    test::ModalWatcher<TFrmSbS> append([](TFrmSbS* dialog) {
+      test::Named<QCheckBox>(*dialog, "SbsCkAppend")->setChecked(true);
+      test::Named<QPushButton>(*dialog, "SbsButUse")->click();
+    });
+    // Files may not grow past 4096 bytes: the combined file cannot be written.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{4096, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    test::Named<QPushButton>(windows.viewer, "LsButSaveAs")->click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    QCOMPARE(append.opened, 1);
+    QCOMPARE(messages.shown.size(), 1);
+    QCOMPARE(ReadAll(dialogs.fileName), old);
+    QCOMPARE(QDir(ToQt(tree.Root())).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"kept.txt"}));
   }
 };
 
