@@ -26,9 +26,11 @@
 #include "ui/viewers/TFrmVSplit.h"
 #include "ui/viewers/ViewerDialogs.h"
 #include "ui/viewers/logic/ListSaveFiles.h"
+#include "viewers/ListReportFixtures.h"
 
 using namespace kav;
 using namespace kav::ui;
+using kav::test::FillAligned;
 using kav::test::TempTree;
 
 namespace {
@@ -149,36 +151,6 @@ void FillSummary(RunState& state, int fileRows) {
         (FileCode(i) + QString("row%1").arg(i, 4, 10, QChar('0'))).toStdString());
   }
   state.SummaryTotalsLine = static_cast<int>(state.ReportLines.size());
-}
-
-TreeNode* AddRow(RunState& state, TreeNodeList& list, int kind, const std::string& text,
-                 uint32_t color) {
-  TreeNode* node = state.TreeNodes.Add();
-  node->Kind = kind;
-  node->Text = text;
-  node->Color = color;
-  list.push_back(node);
-  return node;
-}
-
-// A side-by-side report with `newRows` rows on the left, `oldRows` on the right.
-void FillAligned(RunState& state, int newRows, int oldRows) {
-  state.TreeCompareRun = true;
-  state.StartStamp = "01/05/24 13:05";
-  state.Panel.MnCbNewDirNm = "/data/new";
-  state.Panel.MnCbOldDirNm = "/data/old";
-  state.Split.LeftHeader = "Ref#  Codes  New Name";
-  state.Split.RightHeader = "Ref#  Codes  Old Name";
-  AddRow(state, state.NewTreeLines, NodeHdr, "Kavendrift New Directory", 0);
-  AddRow(state, state.OldTreeLines, NodeHdr, "Kavendrift Old Directory", 0);
-  for (int i = 1; i <= std::max(newRows, oldRows); ++i) {
-    const std::string name = "file" + std::to_string(i) + ".txt";
-    if (i <= newRows) AddRow(state, state.NewTreeLines, NodeFile, "I -  /" + name, ColorBlue);
-    if (i <= oldRows) AddRow(state, state.OldTreeLines, NodeFile, "D -  /" + name, ColorRed);
-  }
-  state.NewNumberedCount = newRows + 1;
-  state.OldNumberedCount = oldRows + 1;
-  AddRow(state, state.NewTreeLines, NodeHdr, "OPTIONS = Lsbs", 0);
 }
 
 // A split viewer with its two dialogs.

@@ -2,6 +2,7 @@
 // split viewer's documents (print chunks, separator).
 #include <gtest/gtest.h>
 
+#include "../ListReportFixtures.h"
 #include "ui/viewers/logic/ColoredOutput.h"
 
 namespace kav {
@@ -60,31 +61,7 @@ TEST(ColoredOutputQuestion, NamesTheModeAndTheLineCount) {
             std::string::npos);
 }
 
-// A tree compare with `newRows` + 1 numbered left rows, `oldRows` + 1 right rows, one summary.
-RunState Compare(int newRows, int oldRows) {
-  RunState state;
-  state.TreeCompareRun = true;
-  state.StartStamp = "STAMP";
-  state.Panel.MnCbNewDirNm = "/n/";
-  state.Panel.MnCbOldDirNm = "/o/";
-  state.Split.LeftHeader = "LH";
-  state.Split.RightHeader = "RH";
-  auto add = [&](TreeNodeList& list, int kind, uint32_t color, std::string text) {
-    TreeNode* node = state.TreeNodes.Add();
-    node->Kind = kind;
-    node->Color = color;
-    node->Text = std::move(text);
-    list.push_back(node);
-  };
-  add(state.NewTreeLines, NodeHdr, 0, "Kavendri title");
-  add(state.OldTreeLines, NodeHdr, 0, "old title");
-  for (int i = 0; i < newRows; ++i) add(state.NewTreeLines, NodeFile, ColorBlue, "I - n");
-  for (int i = 0; i < oldRows; ++i) add(state.OldTreeLines, NodeFile, ColorRed, "D - o");
-  state.NewNumberedCount = newRows + 1;
-  state.OldNumberedCount = oldRows + 1;
-  add(state.NewTreeLines, NodeHdr, 0, "OPTIONS = Lsbs");
-  return state;
-}
+using test::FillAligned;
 
 std::vector<ColoredDocument> Output(RunState& state, ColoredMode mode, int* polls = nullptr) {
   std::vector<ColoredDocument> documents;
@@ -97,26 +74,30 @@ std::vector<ColoredDocument> Output(RunState& state, ColoredMode mode, int* poll
 }
 
 TEST(SplitColoredOutput, SaveModeIsOneDocumentWithTheSeparatorBetweenTheSections) {
-  RunState state = Compare(1, 1);
+  RunState state;
+  FillAligned(state, 1, 1);
+  state.OldTreeLines[0]->Text = "old title";
   const std::vector<ColoredDocument> documents = Output(state, ColoredMode::Save);
   ASSERT_EQ(documents.size(), 1u);
-  const std::vector<ColoredLine> expected = {{ColorBlack, "Kavendrift File Compare Report - STAMP"},
-                                             {ColorBlack, " "},
-                                             {ColorRed, "Section 1 -- NewFile = /n/"},
-                                             {ColorRed, "LH"},
-                                             {ColorRed, " Kavendri title"},
-                                             {ColorBlue, "   1  I - n"},
-                                             {ColorBlue, "******** PrintOut Separator ********"},
-                                             {ColorRed, "Section 2 -- OldFile = /o/"},
-                                             {ColorRed, "RH"},
-                                             {ColorBlack, " old title"},
-                                             {ColorRed, "   1  D - o"},
-                                             {ColorBlue, " OPTIONS = Lsbs"}};
+  const std::vector<ColoredLine> expected = {
+      {ColorBlack, "Kavendrift File Compare Report - 01/05/24 13:05"},
+      {ColorBlack, " "},
+      {ColorRed, "Section 1 -- NewFile = /data/new"},
+      {ColorRed, "Ref#  Codes  New Name"},
+      {ColorRed, " Kavendrift New Directory"},
+      {ColorBlue, "   1  I -  /file1.txt"},
+      {ColorBlue, "******** PrintOut Separator ********"},
+      {ColorRed, "Section 2 -- OldFile = /data/old"},
+      {ColorRed, "Ref#  Codes  Old Name"},
+      {ColorBlack, " old title"},
+      {ColorRed, "   1  D -  /file1.txt"},
+      {ColorBlue, " OPTIONS = Lsbs"}};
   EXPECT_EQ(documents[0].Lines, expected);
 }
 
 TEST(SplitColoredOutput, PrintModeSendsChunksOf800RowsAndOneDocumentPerSection) {
-  RunState state = Compare(1700, 10);  // 1701 left rows, 11 right rows, 1 summary row
+  RunState state;
+  FillAligned(state, 1700, 10);  // 1701 left rows, 11 right rows, 1 summary row
   int polls = 0;
   const std::vector<ColoredDocument> documents = Output(state, ColoredMode::Print, &polls);
   std::vector<std::string> titles;
@@ -127,12 +108,13 @@ TEST(SplitColoredOutput, PrintModeSendsChunksOf800RowsAndOneDocumentPerSection) 
   EXPECT_EQ(documents[1].Lines.size(), 800u);
   EXPECT_EQ(documents[2].Lines.size(), 101u);
   EXPECT_EQ(documents[3].Lines.size(), 2u + 11u + 1u);
-  EXPECT_EQ(documents[3].Lines.front().Text, "Section 2 -- OldFile = /o/");
+  EXPECT_EQ(documents[3].Lines.front().Text, "Section 2 -- OldFile = /data/old");
   EXPECT_EQ(polls, 17);  // every 100 rows: 17 in the New section, none in the 12 after it
 }
 
 TEST(SplitColoredOutput, SummaryOnlyReportHasNoSections) {
-  RunState state = Compare(2, 2);
+  RunState state;
+  FillAligned(state, 2, 2);
   state.Options.OptOvso = true;
   const std::vector<ColoredDocument> documents = Output(state, ColoredMode::Print);
   ASSERT_EQ(documents.size(), 1u);

@@ -1,37 +1,16 @@
 // The split viewer's plain print: page estimate, sections, spool segments.
 #include <gtest/gtest.h>
 
+#include "../ListReportFixtures.h"
 #include "ui/viewers/logic/SplitPrintJobs.h"
 
 namespace kav {
 namespace {
 
+using test::FillAligned;
+
 PageGeometry Lines(int linesPerPage) {
   return PageGeometryFrom(10, 10, 10, 1000, (linesPerPage + 4) * 10);
-}
-
-void AddRow(RunState& state, TreeNodeList& list, std::string text) {
-  TreeNode* node = state.TreeNodes.Add();
-  node->Kind = NodeFile;
-  node->Text = std::move(text);
-  list.push_back(node);
-}
-
-// A tree compare whose New section has `newRows` numbered rows and one summary row.
-RunState Compare(int newRows, int oldRows) {
-  RunState state;
-  state.TreeCompareRun = true;
-  state.StartStamp = "STAMP";
-  state.Panel.MnCbNewDirNm = "/new/";
-  state.Panel.MnCbOldDirNm = "/old/";
-  AddRow(state, state.NewTreeLines, "new title");
-  AddRow(state, state.OldTreeLines, "old title");
-  for (int i = 1; i <= newRows; ++i) AddRow(state, state.NewTreeLines, "n" + std::to_string(i));
-  for (int i = 1; i <= oldRows; ++i) AddRow(state, state.OldTreeLines, "o" + std::to_string(i));
-  state.NewNumberedCount = newRows + 1;
-  state.OldNumberedCount = oldRows + 1;
-  AddRow(state, state.NewTreeLines, "TOTALS");
-  return state;
 }
 
 std::vector<std::size_t> PageCounts(const std::vector<PrintJob>& jobs) {
@@ -40,8 +19,23 @@ std::vector<std::size_t> PageCounts(const std::vector<PrintJob>& jobs) {
   return counts;
 }
 
+PrintText Bold(int line, std::string text, bool atNumber = false) {
+  return {line, atNumber, true, std::move(text)};
+}
+PrintText Row(int line, std::string text) {
+  return {line, false, false, std::move(text)};
+}
+std::string NewRow(int i) {
+  const std::string n = std::to_string(i);
+  return std::string(n.size() < 4 ? 4 - n.size() : 0, ' ') + n + "  I -  /file" + n + ".txt";
+}
+
+const std::string kStamp = "01/05/24 13:05";
+const std::string kSection1 = "Section 1 -- NewFile = /data/new";
+
 TEST(SplitPageEstimate, FollowsTheFormulaAndOpensTheDialogAboveTenPages) {
-  RunState state = Compare(74, 1);
+  RunState state;
+  FillAligned(state, 74, 1);
   const SplitPageEstimate estimate = EstimateSplitPages(state, 7);
   EXPECT_EQ(estimate.NewPages, 14);  // n = 75 + 7: (82 + 2 x 11) div 7
   EXPECT_EQ(estimate.OldPages, 1);   // n = 2 + 76 - 75 + 7: (10 + 2) div 7
@@ -55,68 +49,55 @@ TEST(SplitPageEstimate, FollowsTheFormulaAndOpensTheDialogAboveTenPages) {
 }
 
 TEST(SplitPrintJobs, LimitedSegmentsSendTwentyFivePagesAsJobsOfTenTenAndFive) {
-  const RunState state = Compare(74, 1);  // 74 rows, 3 to a page: 25 pages
+  RunState state;
+  FillAligned(state, 74, 1);  // 74 rows, 3 to a page: 25 pages
   EXPECT_EQ(PageCounts(SplitPrintJobs(state, Lines(7), false)), (std::vector<std::size_t>{25, 1}));
   const std::vector<PrintJob> jobs = SplitPrintJobs(state, Lines(7), true);
   ASSERT_EQ(PageCounts(jobs), (std::vector<std::size_t>{10, 10, 5, 1}));
-  EXPECT_EQ(jobs[0].DocName, "Section 1 -- NewFile = /new/");
-  EXPECT_EQ(jobs[1].DocName, "(Continuation) Section 1 -- NewFile = /new/");
-  const PrintPage first = {{2, false, true, "Kavendrift File Compare Listing - STAMP"},
-                           {2, true, true, "Page  1"},
-                           {3, false, false, "Section 1 -- NewFile = /new/"},
-                           {4, false, false, "   1  n1"},
-                           {5, false, false, "   2  n2"},
-                           {6, false, false, "   3  n3"}};
-  EXPECT_EQ(jobs[0].Pages[0], first);
-  const PrintPage second = {{2, false, true, "Kavendrift File Compare Listing"},
-                            {2, true, true, "Page   2"},
-                            {3, false, false, "(Continuation) Section 1 -- NewFile = /new/"},
-                            {4, false, false, "   4  n4"},
-                            {5, false, false, "   5  n5"},
-                            {6, false, false, "   6  n6"}};
-  EXPECT_EQ(jobs[0].Pages[1], second);
-  const PrintPage continued = {{2, false, true, "Kavendrift File Compare Listing - STAMP"},
-                               {2, true, true, "Page  11"},
-                               {3, false, false, "(Continuation) Section 1 -- NewFile = /new/"},
-                               {4, false, false, "  31  n31"},
-                               {5, false, false, "  32  n32"},
-                               {6, false, false, "  33  n33"}};
-  EXPECT_EQ(jobs[1].Pages[0], continued);
-  EXPECT_EQ(jobs[2].Pages[4].back(), (PrintText{5, false, false, "  74  n74"}));
+  EXPECT_EQ(jobs[0].DocName, kSection1);
+  EXPECT_EQ(jobs[1].DocName, "(Continuation) " + kSection1);
+  EXPECT_EQ(jobs[0].Pages[0], (PrintPage{Bold(2, "Kavendrift File Compare Listing - " + kStamp),
+                                         Bold(2, "Page  1", true), Row(3, kSection1),
+                                         Row(4, NewRow(1)), Row(5, NewRow(2)), Row(6, NewRow(3))}));
+  EXPECT_EQ(jobs[0].Pages[1],
+            (PrintPage{Bold(2, "Kavendrift File Compare Listing"), Bold(2, "Page   2", true),
+                       Row(3, "(Continuation) " + kSection1), Row(4, NewRow(4)), Row(5, NewRow(5)),
+                       Row(6, NewRow(6))}));
+  EXPECT_EQ(jobs[1].Pages[0],
+            (PrintPage{Bold(2, "Kavendrift File Compare Listing - " + kStamp),
+                       Bold(2, "Page  11", true), Row(3, "(Continuation) " + kSection1),
+                       Row(4, NewRow(31)), Row(5, NewRow(32)), Row(6, NewRow(33))}));
+  EXPECT_EQ(jobs[2].Pages[4].back(), Row(5, NewRow(74)));
   // The Old section starts a job of its own on the next page; the summary follows it.
-  const PrintPage old = {{2, false, true, "Kavendrift File Compare Listing - STAMP"},
-                         {2, true, true, "Page  26"},
-                         {3, false, false, "Section 2 -- OldFile = /old/"},
-                         {4, false, false, "   1  o1"},
-                         {5, false, false, " TOTALS"}};
-  EXPECT_EQ(jobs[3].Pages[0], old);
+  EXPECT_EQ(jobs[3].Pages[0],
+            (PrintPage{Bold(2, "Kavendrift File Compare Listing - " + kStamp),
+                       Bold(2, "Page  26", true), Row(3, "Section 2 -- OldFile = /data/old"),
+                       Row(4, "   1  D -  /file1.txt"), Row(5, " OPTIONS = Lsbs")}));
 }
 
 TEST(SplitPrintJobs, SummaryPagesCarryTheSummarySectionTitle) {
-  RunState state = Compare(1, 2);
+  RunState state;
+  FillAligned(state, 1, 2);
   const std::vector<PrintJob> jobs = SplitPrintJobs(state, Lines(5), false);  // 1 row a page
   ASSERT_EQ(PageCounts(jobs), (std::vector<std::size_t>{2, 4}));
   // The page the summary starts on was headed before the summary began.
-  EXPECT_EQ(jobs[1].Pages[2][2].Text, "(Continuation) Section 2 -- OldFile = /old/");
-  EXPECT_EQ(jobs[1].Pages[2][3].Text, " TOTALS");
+  EXPECT_EQ(jobs[1].Pages[2][2].Text, "(Continuation) Section 2 -- OldFile = /data/old");
+  EXPECT_EQ(jobs[1].Pages[2][3].Text, " OPTIONS = Lsbs");
   EXPECT_EQ(jobs[1].Pages[3][2].Text, "(Continuation) Section 3 --  Summary Section");
 }
 
 TEST(SplitPrintJobs, ListingSectionsPrintRowZeroAndTheListHeader) {
-  RunState state = Compare(2, 1);
+  RunState state;
+  FillAligned(state, 2, 1);
   state.TreeCompareRun = false;
   state.ListBothTreesRun = true;
-  state.Split.LeftHeader = "left header";
-  state.Split.RightHeader = "right header";
   const std::vector<PrintJob> jobs = SplitPrintJobs(state, Lines(10), false);
   ASSERT_EQ(PageCounts(jobs), (std::vector<std::size_t>{1, 1}));
-  const PrintPage right = {{2, false, true, "Kavendrift Dual Directory Tree Report - STAMP"},
-                           {2, true, true, "Page  2"},
-                           {3, false, false, "Section 2 -- OldFile = /old/"},
-                           {4, false, false, " old title"},
-                           {5, false, false, "right header"},
-                           {6, false, false, "   1  o1"}};
-  EXPECT_EQ(jobs[1].Pages[0], right);
+  EXPECT_EQ(jobs[1].Pages[0],
+            (PrintPage{Bold(2, "Kavendrift Dual Directory Tree Report - " + kStamp),
+                       Bold(2, "Page  2", true), Row(3, "Section 2 -- OldFile = /data/old"),
+                       Row(4, " Kavendrift Old Directory"), Row(5, "Ref#  Codes  Old Name"),
+                       Row(6, "   1  D -  /file1.txt")}));
 }
 
 }  // namespace
