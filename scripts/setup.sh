@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev fonts-liberation2 xvfb xauth
+  qt6-base-dev fonts-liberation2 xvfb xauth poppler-utils
   clang-format
   dpkg-dev librsvg2-bin desktop-file-utils appstream lintian man-db
   locales

@@ -1,9 +1,11 @@
 #include "ui/viewers/TFrmVSingle.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeView>
@@ -13,8 +15,13 @@
 #include "ui/main/QtText.h"
 #include "ui/viewers/FindTextDialog.h"
 #include "ui/viewers/FixedRowDelegate.h"
+#include "ui/viewers/ListOutput.h"
+#include "ui/viewers/ReportPrinting.h"
 #include "ui/viewers/SingleListModel.h"
 #include "ui/viewers/ViewerControls.h"
+#include "ui/viewers/ViewerDialogs.h"
+#include "ui/viewers/logic/ListSaveFiles.h"
+#include "ui/viewers/logic/ReportSaveName.h"
 #include "ui/viewers/logic/SingleListLogic.h"
 
 namespace kav::ui {
@@ -75,11 +82,9 @@ TFrmVSingle::TFrmVSingle(RunState& state, QWidget* parent) : QDialog(parent), st
   connect(LsBitChngDown, &QPushButton::clicked, this, &TFrmVSingle::LsBitChngDownClick);
   connect(LsBitChngUp, &QPushButton::clicked, this, &TFrmVSingle::LsBitChngUpClick);
   connect(LsCbLBFontSz, &QComboBox::currentTextChanged, this, &TFrmVSingle::LsCbLBFontSzChange);
-  connect(LsButPrint, &QPushButton::clicked, this, [this] { NotYetAvailable("Printing"); });
-  connect(LsButColorPrint, &QPushButton::clicked, this,
-          [this] { NotYetAvailable("Printing in colour"); });
-  connect(LsButSaveAs, &QPushButton::clicked, this,
-          [this] { NotYetAvailable("Saving the report"); });
+  connect(LsButPrint, &QPushButton::clicked, this, &TFrmVSingle::LsButPrintClick);
+  connect(LsButColorPrint, &QPushButton::clicked, this, &TFrmVSingle::LsButColorPrintClick);
+  connect(LsButSaveAs, &QPushButton::clicked, this, &TFrmVSingle::LsButSaveAsClick);
 }
 
 QFrame* TFrmVSingle::BuildTopPanel() {
@@ -271,8 +276,74 @@ void TFrmVSingle::LsCbLBFontSzChange() {
   if (number) SetListFontSize(points);
 }
 
-void TFrmVSingle::NotYetAvailable(const char* what) {
-  ShowOkMessage(this, std::string(what) + " arrives in a later version of Kavendrift.");
+std::string TFrmVSingle::Caption() const {
+  return FromQt(windowTitle());
+}
+
+std::string TFrmVSingle::Header() const {
+  return FromQt(Model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString());
+}
+
+int TFrmVSingle::PrintFontSize() const {
+  return FontSizeOf(CbFontSize->currentText());
+}
+
+void TFrmVSingle::LsButPrintClick() {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!AskPrinterSetUp(this, printer)) return;
+  {
+    WaitCursor wait;
+    PrintSession session(printer, PrintFontSize(), RepaintPending);
+    const PageGeometry geometry = MeasurePageGeometry(printer, PrintFontSize());
+    if (!session.Print(SingleListPrintJob(state_, Caption(), Header(), geometry))) {
+      ShowOkMessage(this, FromQt(session.Error()));
+    }
+  }
+  LsButReturn->setFocus();
+}
+
+std::optional<std::vector<ColoredLine>> TFrmVSingle::ColoredLinesToSend(ColoredMode mode) {
+  std::vector<ColoredLine> lines;
+  {
+    WaitCursor wait;
+    lines = SingleColoredLines(state_, Header());
+  }
+  if (!AskYesNoQuestion(this, ColoredOutputQuestion(mode, lines.size()))) return std::nullopt;
+  return lines;
+}
+
+void TFrmVSingle::LsButColorPrintClick() {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!AskPrinterSetUp(this, printer)) return;
+  std::optional<std::vector<ColoredLine>> lines = ColoredLinesToSend(ColoredMode::Print);
+  if (!lines) return;
+  WaitCursor wait;
+  RepaintPending();
+  PrintSession session(printer, PrintFontSize(), RepaintPending);
+  if (!session.Print(ColoredDocument{"LsRichEdit1 Text", std::move(*lines)})) {
+    ShowOkMessage(this, FromQt(session.Error()));
+  }
+}
+
+void TFrmVSingle::LsButSaveAsClick() {
+  const QString stored = ToQt(state_.OutputFileName);
+  const bool folderExists =
+      !stored.isEmpty() && QFileInfo(QFileInfo(stored).absolutePath()).isDir();
+  const std::string path = AskListSaveName(this, state_, folderExists, ".txt");
+  if (path.empty()) return;
+  std::string error;
+  if (IsRtfFileName(path)) {
+    std::optional<std::vector<ColoredLine>> lines = ColoredLinesToSend(ColoredMode::Save);
+    if (!lines) return;
+    WaitCursor wait;
+    RepaintPending();
+    error = SaveColoredFile(path, ColoredDocument{{}, std::move(*lines)}, PrintFontSize());
+  } else {
+    WaitCursor wait;
+    error = SaveWholeFile(path, SingleListFileText(state_, Caption()), false);
+  }
+  if (!error.empty()) ShowOkMessage(this, error);
+  LsButReturn->setFocus();
 }
 
 void TFrmVSingle::done(int result) {

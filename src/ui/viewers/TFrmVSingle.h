@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "core/Controls.h"
 #include "core/RunState.h"
+#include "ui/viewers/logic/ColoredOutput.h"
 
 class QComboBox;
 class QFrame;
@@ -45,6 +49,9 @@ class TFrmVSingle : public QDialog {
   void LsBitChngDownClick();
   void LsBitChngUpClick();
   void LsCbLBFontSzChange();
+  void LsButPrintClick();
+  void LsButColorPrintClick();
+  void LsButSaveAsClick();
 
  protected:
   // Closing by any way keeps the font sizes and geometry in the run state.
@@ -80,7 +87,11 @@ class TFrmVSingle : public QDialog {
   QFrame* BuildTopPanel();
   QFrame* BuildBottomPanel();
   void FitColumnWidth();
-  void NotYetAvailable(const char* what);
+  std::string Caption() const;
+  std::string Header() const;
+  int PrintFontSize() const;
+  // The coloured lines, built under the wait cursor, once the user said Yes to the question.
+  std::optional<std::vector<ColoredLine>> ColoredLinesToSend(ColoredMode mode);
 
   RunState& state_;
 };

@@ -194,12 +194,9 @@ void TFrmVSplit::ConnectControls() {
           &TFrmVSplit::VsListBox2TopIndexChanged);
   connect(VsListbox3->verticalScrollBar(), &QScrollBar::valueChanged, this,
           &TFrmVSplit::VsListbox3TopIndexChanged);
-  // Printing and saving the split report arrive with the printing issue.
-  connect(LsButPrint, &QPushButton::clicked, this, [this] { NotYetAvailable("Printing"); });
-  connect(LsButColorPrint, &QPushButton::clicked, this,
-          [this] { NotYetAvailable("Printing in colour"); });
-  connect(LsButSaveAs, &QPushButton::clicked, this,
-          [this] { NotYetAvailable("Saving the report"); });
+  connect(LsButPrint, &QPushButton::clicked, this, &TFrmVSplit::LsButPrintClick);
+  connect(LsButColorPrint, &QPushButton::clicked, this, &TFrmVSplit::LsButColorPrintClick);
+  connect(LsButSaveAs, &QPushButton::clicked, this, &TFrmVSplit::LsButSaveAsClick);
 }
 
 QWidget* TFrmVSplit::ControlWidget(Control control) const {
@@ -350,10 +347,6 @@ void TFrmVSplit::VsListbox3TopIndexChanged(int top) {
 void TFrmVSplit::showEvent(QShowEvent* event) {
   if (!state_.Split.Prepared) Prepare();
   QDialog::showEvent(event);
-}
-
-void TFrmVSplit::NotYetAvailable(const char* what) {
-  ShowOkMessage(this, std::string(what) + " arrives in a later version of Kavendrift.");
 }
 
 void TFrmVSplit::done(int result) {

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <optional>
+#include <string>
 
 #include "core/Controls.h"
 #include "core/RunState.h"
+#include "ui/viewers/logic/ColoredOutput.h"
 
 class QComboBox;
 class QFrame;
@@ -17,6 +21,8 @@ namespace kav::ui {
 class ClickableLabel;
 class FindTextDialog;
 class SplitListModel;
+class TFrmPrntLmt;
+class TFrmSbS;
 
 // The vertical split viewer: NewTreeLines in the left list, OldTreeLines in the right one,
 // each virtual, numbered and coloured row by row. An aligned report (type 2) scrolls as one;
@@ -31,6 +37,10 @@ class TFrmVSplit : public QDialog {
 
   // The viewer's controls that a run shows or hides; null for any other control.
   QWidget* ControlWidget(Control control) const;
+
+  // The dialogs that serve printing and saving: the spool limit and side-by-side dialogs,
+  // owned elsewhere; they must outlive this window.
+  void UseDialogs(TFrmSbS* sbs, TFrmPrntLmt* spoolLimit);
 
   // What the first showing after a run does; sets State.Split.Prepared.
   void Prepare();
@@ -55,6 +65,9 @@ class TFrmVSplit : public QDialog {
   void VsButLegendClick();
   void VsListBox2TopIndexChanged(int top);
   void VsListbox3TopIndexChanged(int top);
+  void LsButPrintClick();
+  void LsButColorPrintClick();
+  void LsButSaveAsClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -91,7 +104,14 @@ class TFrmVSplit : public QDialog {
   QWidget* BuildLists();
   void ConnectControls();
   void RestoreGeometry();
-  void NotYetAvailable(const char* what);
+  int PrintFontSize() const;
+  // The coloured output under the wait cursor and the halt message.
+  void ColoredOutput(ColoredMode mode, const std::function<void(ColoredDocument&&)>& send);
+  // The text of a split save that is not RTF; empty when the user cancelled the layout.
+  std::optional<std::string> SplitFileText(const std::string& path, bool& append);
+
+  TFrmSbS* SbS_ = nullptr;
+  TFrmPrntLmt* PrntLmt_ = nullptr;
 
   RunState& state_;
 };

@@ -4,6 +4,7 @@
 #include "ui/select/TFrmULNm.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/TFrmGraph.h"
+#include "ui/viewers/TFrmPrntLmt.h"
 #include "ui/viewers/TFrmSbS.h"
 #include "ui/viewers/TFrmVSingle.h"
 #include "ui/viewers/TFrmVSplit.h"
@@ -17,6 +18,8 @@ ViewerWindows CreateViewerWindows(RunContext& ctx, QWidget* owner) {
   windows.ULNm = new TFrmULNm(ctx, owner);
   windows.SbS = new TFrmSbS(owner);
   windows.VSplit = new TFrmVSplit(ctx.State, owner);
+  windows.PrntLmt = new TFrmPrntLmt(ctx.State, owner);
+  windows.VSplit->UseDialogs(windows.SbS, windows.PrntLmt);
   windows.ChgFlag = new TFrmChgFlag(owner);
   windows.Graph = new TFrmGraph(ctx, owner);
   return windows;

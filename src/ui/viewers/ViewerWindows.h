@@ -11,6 +11,7 @@ class TFrmChgFlag;
 class TFrmGraph;
 class TFrmLNm;
 class TFrmULNm;
+class TFrmPrntLmt;
 class TFrmSbS;
 class TFrmVSingle;
 class TFrmVSplit;
@@ -23,6 +24,7 @@ struct ViewerWindows {
   TFrmULNm* ULNm = nullptr;
   TFrmSbS* SbS = nullptr;
   TFrmVSplit* VSplit = nullptr;
+  TFrmPrntLmt* PrntLmt = nullptr;
   TFrmChgFlag* ChgFlag = nullptr;
   TFrmGraph* Graph = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "ui/select/TFrmULNm.h"
 #include "ui/viewers/TFrmChgFlag.h"
 #include "ui/viewers/TFrmGraph.h"
+#include "ui/viewers/TFrmPrntLmt.h"
 #include "ui/viewers/TFrmSbS.h"
 #include "ui/viewers/TFrmVSingle.h"
 #include "ui/viewers/TFrmVSplit.h"
@@ -87,6 +88,9 @@ class ControlNamesTest : public QObject {
                     "ULFListBoxN ULFListBoxO ULSelListBox ULNFileEd ULOFileEd ULEdFilterN "
                     "ULEdFilterO ULNPVal ULOPVal ULNNumFVal ULONumFVal ULNNumSelVal ULSelArrowBut "
                     "ULUndoBtn ULStartBtn ULLookUpBut ULReturnBtn ");
+    ExpectNamedOnce(
+        *windows.PrntLmt,
+        "PrntLblPages PrntCkPrntAll PrntCkUseLns PrntEdLmtVal PrntButUse PrntButCancel ");
     TFrmVSplit2 stacked(frm.State(), nullptr);
     ExpectNamedOnce(
         stacked,
