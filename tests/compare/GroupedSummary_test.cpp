@@ -155,6 +155,17 @@ TEST(GroupedSummary, UnpairedWin386SwapFileIsNeverOpened) {
       "        0 New Bin Size Not-Processed           0 Old Bin File Size Not-Processed"));
 }
 
+TEST(GroupedSummary, UnpairedFileThatCannotBeOpenedIsAFailureNotASizeZero) {
+  CompareFixture f;
+  f.tree.File("new/x", "1");
+  f.tree.File("old/x", "1");
+  f.tree.File("old/gone", "1234");
+  f.fs.FailOpen(f.OldFile("gone"));  // listed, then unreadable: its size is unknown
+  RunCompare(f.ctx);
+  ASSERT_EQ(f.state.IoFailures.size(), 1u);
+  EXPECT_EQ(IoErrorText(f.state.IoFailures[0]), f.OldFile("gone") + ": Permission denied");
+}
+
 TEST(GroupedSummary, UnpairedFilesOfTwoGigabytesOrMoreShowSizeZero) {
   CompareFixture f;
   f.tree.File("new/big", "");
