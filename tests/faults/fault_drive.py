@@ -12,9 +12,11 @@ usage: fault_drive.py CLI FAILSYS_LIB [--seeds N] [--first S] [--rate R]
 import argparse
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
+import time
 
 TIMEOUT = 10
 SOFT = {"EINTR", "SHORT"}
@@ -139,6 +141,84 @@ def check(seed, args, base, got, faults, root):
     return None
 
 
+def pair_tree(root, size=300_000):
+    """A New and an Old folder with one equal file pair (more than one read chunk) and an
+    equal pair in a sub-folder, all with one stamp."""
+    data = bytes(i % 251 for i in range(size))
+    for side in ("new", "old"):
+        write(os.path.join(root, side, "f.bin"), data, 1_600_000_000)
+        write(os.path.join(root, side, "sub", "g.txt"), b"g\n", 1_600_000_000)
+    return data
+
+
+def underfoot_scenarios(cli, lib):
+    """Files and folders that change while they are compared. Returns the problems found."""
+    problems = []
+    cases = [
+        # name, environment, command, exit statuses that are right
+        ("file grows", {"FAILSYS_GROW": "new/f.bin"}, ["-t", "1", "-o", "Veqf"], {1, 2}),
+        ("file shrinks", {"FAILSYS_SHRINK": "old/f.bin"}, ["-t", "1", "-o", "Veqf"], {1, 2}),
+        ("tree file grows", {"FAILSYS_GROW": "new/f.bin"}, ["-t", "2", "-o", "Veqf"], {1, 2}),
+        ("tree file shrinks", {"FAILSYS_SHRINK": "new/f.bin"}, ["-t", "2", "-o", "Veqf"], {1, 2}),
+        # The open file is what is read: a rename over its name changes nothing already open.
+        ("file replaced", {"FAILSYS_REPLACE": "new/f.bin:{other}"}, ["-t", "1", "-o", "Veqf"], {0}),
+        ("folder becomes a file", {"FAILSYS_SWAP_DIR": "new/sub"}, ["-t", "2"], {2}),
+        ("listed folder becomes a file", {"FAILSYS_SWAP_DIR": "new/sub"}, ["-t", "5"], {2}),
+    ]
+    for name, env, args, allowed in cases:
+        root = tempfile.mkdtemp(prefix="kavdrift-underfoot-")
+        try:
+            data = pair_tree(root)
+            other = os.path.join(root, "other.bin")
+            write(other, data[::-1], 1_600_000_000)
+            env = {k: v.format(other=other) for k, v in env.items()}
+            dirs = [os.path.join(root, "new")] + ([] if args[1] == "5" else [os.path.join(root, "old")])
+            rc, out, err = run(cli, lib, args + ["--color", "never"] + dirs, env)
+            text = err.decode("utf-8", "replace")
+            print("underfoot: %s: exit %s %s" % (name, rc, text.strip().replace(root, "$ROOT")[:100]))
+            if rc not in allowed:
+                problems.append("%s: exit %s, expected %s; %s" % (name, rc, sorted(allowed), text.strip()))
+            elif rc == 2 and "new/sub" not in text and "new/f.bin" not in text:
+                problems.append("%s: exit 2 without naming the path: %s" % (name, text.strip()))
+        finally:
+            shutil.rmtree(root)
+    return problems
+
+
+def halt_scenario(cli, lib, entries=100_000):
+    """A listing of a huge folder, slowed down, is stopped by SIGINT within a second."""
+    root = tempfile.mkdtemp(prefix="kavdrift-halt-")
+    try:
+        big = os.path.join(root, "new")
+        os.makedirs(big)
+        for i in range(entries):
+            os.close(os.open(os.path.join(big, "f%06d" % i), os.O_CREAT | os.O_WRONLY, 0o644))
+        env = dict(os.environ, LD_PRELOAD=lib, LC_ALL="C", FAILSYS_SLOW_READDIR_US="100",
+                   ASAN_OPTIONS="verify_asan_link_order=0")
+        child = subprocess.Popen([cli, "-t", "5", "--color", "never", big], env=env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        time.sleep(1.0)
+        if child.poll() is not None:
+            return ["halt: the slowed listing ended before the interrupt (exit %s)" % child.returncode]
+        child.send_signal(signal.SIGINT)
+        sent = time.monotonic()
+        try:
+            child.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            child.kill()
+            child.wait()
+            return ["halt: still running 5 s after SIGINT"]
+        took = time.monotonic() - sent
+        print("halt: %d entries, stopped %.2f s after SIGINT, exit %s" % (entries, took, child.returncode))
+        if took > 1.0:
+            return ["halt: took %.2f s after SIGINT" % took]
+        if child.returncode != 2:
+            return ["halt: exit %s after SIGINT, expected 2" % child.returncode]
+        return []
+    finally:
+        shutil.rmtree(root)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("cli")
@@ -147,6 +227,8 @@ def main():
     parser.add_argument("--first", type=int, default=1)
     parser.add_argument("--rate", type=int, default=15)
     parser.add_argument("--keep", action="store_true", help="keep the trees and logs")
+    parser.add_argument("--no-scenarios", action="store_true",
+                        help="only the seeds, not the files and folders changed underfoot")
     options = parser.parse_args()
     cli, lib = os.path.abspath(options.cli), os.path.abspath(options.lib)
 
@@ -181,6 +263,10 @@ def main():
                 " ".join(a.replace(root, "$ROOT") for a in args)))
     print("fault injection: %d seeds, %d with faults (%d with errors), %d failed" % (
         options.seeds, faulted, hard_runs, failures))
+    if not options.no_scenarios:
+        for problem in underfoot_scenarios(cli, lib) + halt_scenario(cli, lib):
+            failures += 1
+            print("FAIL " + problem)
     if options.keep:
         print("trees kept in", root)
     else:

@@ -36,6 +36,7 @@
 #include <type_traits>
 
 #include "SeededFaults.h"
+#include "Underfoot.h"
 
 namespace {
 
@@ -241,7 +242,19 @@ ssize_t SeededRead(int fd, int64_t at, std::size_t& count) {
 
 std::atomic<int64_t> stdoutBytes{0};
 
-int OpenFails(int dirFd, const char* path) {
+bool underfootWanted = false;  // set once at load time
+
+void ChangeUnderfoot(int fd) {
+  const bool wanted = underfootWanted;
+  char path[4096];
+  if (wanted && FdPath(fd, path, sizeof path)) failsys::BeforeRead(path);
+}
+
+int OpenFails(int dirFd, const char* path, int flags) {
+  if (std::getenv("FAILSYS_SWAP_DIR") != nullptr) {
+    char full[4200];
+    if (AtPath(dirFd, path, full, sizeof full)) failsys::BeforeOpen(full, flags);
+  }
   const Effect effect = DecideAt(failsys::Call::Open, dirFd, path);
   if (effect == Effect::None) return 0;
   errno = failsys::ErrnoOf(effect);
@@ -275,6 +288,9 @@ mode_t ModeOf(int flags, va_list args) {
 
 __attribute__((constructor)) void LoadSeededFaults() {
   failsys::Settings().Load();
+  underfootWanted = std::getenv("FAILSYS_GROW") != nullptr ||
+                    std::getenv("FAILSYS_SHRINK") != nullptr ||
+                    std::getenv("FAILSYS_REPLACE") != nullptr;
 }
 
 }  // namespace
@@ -283,15 +299,15 @@ extern "C" {
 
 // ---- opening ----
 
-#define FAILSYS_OPEN(name)                         \
-  int name(const char* path, int flags, ...) {     \
-    va_list args;                                  \
-    va_start(args, flags);                         \
-    const mode_t mode = ModeOf(flags, args);       \
-    va_end(args);                                  \
-    REAL(int (*)(const char*, int, ...), name)     \
-    if (OpenFails(AT_FDCWD, path) != 0) return -1; \
-    return real(path, flags, mode);                \
+#define FAILSYS_OPEN(name)                                \
+  int name(const char* path, int flags, ...) {            \
+    va_list args;                                         \
+    va_start(args, flags);                                \
+    const mode_t mode = ModeOf(flags, args);              \
+    va_end(args);                                         \
+    REAL(int (*)(const char*, int, ...), name)            \
+    if (OpenFails(AT_FDCWD, path, flags) != 0) return -1; \
+    return real(path, flags, mode);                       \
   }
 #define FAILSYS_OPENAT(name)                              \
   int name(int dirFd, const char* path, int flags, ...) { \
@@ -300,7 +316,7 @@ extern "C" {
     const mode_t mode = ModeOf(flags, args);              \
     va_end(args);                                         \
     REAL(int (*)(int, const char*, int, ...), name)       \
-    if (OpenFails(dirFd, path) != 0) return -1;           \
+    if (OpenFails(dirFd, path, flags) != 0) return -1;    \
     return real(dirFd, path, flags, mode);                \
   }
 FAILSYS_OPEN(open)
@@ -310,28 +326,28 @@ FAILSYS_OPENAT(openat64)
 
 int __open_2(const char* path, int flags) {
   REAL(int (*)(const char*, int), __open_2)
-  if (OpenFails(AT_FDCWD, path) != 0) return -1;
+  if (OpenFails(AT_FDCWD, path, flags) != 0) return -1;
   return real(path, flags);
 }
 int __open64_2(const char* path, int flags) {
   REAL(int (*)(const char*, int), __open64_2)
-  if (OpenFails(AT_FDCWD, path) != 0) return -1;
+  if (OpenFails(AT_FDCWD, path, flags) != 0) return -1;
   return real(path, flags);
 }
 int __openat_2(int dirFd, const char* path, int flags) {
   REAL(int (*)(int, const char*, int), __openat_2)
-  if (OpenFails(dirFd, path) != 0) return -1;
+  if (OpenFails(dirFd, path, flags) != 0) return -1;
   return real(dirFd, path, flags);
 }
 int __openat64_2(int dirFd, const char* path, int flags) {
   REAL(int (*)(int, const char*, int), __openat64_2)
-  if (OpenFails(dirFd, path) != 0) return -1;
+  if (OpenFails(dirFd, path, flags) != 0) return -1;
   return real(dirFd, path, flags);
 }
 
 DIR* opendir(const char* path) {
   REAL(DIR * (*)(const char*), opendir)
-  if (OpenFails(AT_FDCWD, path) != 0) return nullptr;
+  if (OpenFails(AT_FDCWD, path, O_DIRECTORY) != 0) return nullptr;
   return real(path);
 }
 
@@ -384,6 +400,7 @@ int statx(int dirFd, const char* path, int flags, unsigned mask, struct statx* s
 #define FAILSYS_READDIR(name, type)                                              \
   struct type* name(DIR* dir) {                                                  \
     REAL(struct type* (*)(DIR*), name)                                           \
+    failsys::BeforeReaddir();                                                    \
     if (NamedReaddirFails(dir)) {                                                \
       errno = EIO;                                                               \
       return nullptr;                                                            \
@@ -430,6 +447,7 @@ ssize_t read(int fd, void* buffer, size_t count) {
     errno = EIO;
     return -1;
   }
+  ChangeUnderfoot(fd);
   if (failsys::Settings().Active()) {
     const int64_t at = ::lseek(fd, 0, SEEK_CUR);
     if (at >= 0 && SeededRead(fd, at, count) < 0) return -1;
@@ -448,6 +466,7 @@ ssize_t __read_chk(int fd, void* buffer, size_t count, size_t) {
       errno = EIO;                                                          \
       return -1;                                                            \
     }                                                                       \
+    ChangeUnderfoot(fd);                                                    \
     if (SeededRead(fd, static_cast<int64_t>(offset), count) < 0) return -1; \
     return real(fd, buffer, count, offset);                                 \
   }
