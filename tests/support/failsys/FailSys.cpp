@@ -183,8 +183,22 @@ Effect Decide(failsys::Call call, const char* path, uint64_t place) {
   return effect;
 }
 
+// Looking a path up must not leave its errno behind: a caller may read errno after a call
+// that worked (readdir's end of the listing, for one).
+class KeptErrno {
+ public:
+  KeptErrno() : saved_(errno) {}
+  ~KeptErrno() { errno = saved_; }
+  KeptErrno(const KeptErrno&) = delete;
+  KeptErrno& operator=(const KeptErrno&) = delete;
+
+ private:
+  int saved_;
+};
+
 Effect DecideAt(failsys::Call call, int dirFd, const char* name) {
   if (!failsys::Settings().Active()) return Effect::None;
+  const KeptErrno kept;
   char path[4200];
   if (!AtPath(dirFd, name, path, sizeof path)) return Effect::None;
   return Decide(call, path, 0);
@@ -192,6 +206,7 @@ Effect DecideAt(failsys::Call call, int dirFd, const char* name) {
 
 Effect DecideFd(failsys::Call call, int fd, uint64_t place) {
   if (!failsys::Settings().Active()) return Effect::None;
+  const KeptErrno kept;
   char path[4096];
   if (fd == STDOUT_FILENO && call == failsys::Call::Write) {
     std::snprintf(path, sizeof path, "<stdout>");
@@ -246,6 +261,8 @@ bool underfootWanted = false;  // set once at load time
 
 void ChangeUnderfoot(int fd) {
   const bool wanted = underfootWanted;
+  if (!wanted) return;
+  const KeptErrno kept;
   char path[4096];
   if (wanted && FdPath(fd, path, sizeof path)) failsys::BeforeRead(path);
 }
@@ -449,7 +466,10 @@ ssize_t read(int fd, void* buffer, size_t count) {
   }
   ChangeUnderfoot(fd);
   if (failsys::Settings().Active()) {
-    const int64_t at = ::lseek(fd, 0, SEEK_CUR);
+    const int64_t at = [fd] {
+      const KeptErrno kept;  // a pipe has no offset
+      return static_cast<int64_t>(::lseek(fd, 0, SEEK_CUR));
+    }();
     if (at >= 0 && SeededRead(fd, at, count) < 0) return -1;
   }
   return real(fd, buffer, count);
