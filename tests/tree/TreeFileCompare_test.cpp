@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "platform/FaultyFileSystem.h"
@@ -223,6 +224,21 @@ TEST(DecideFilePair, TakesTheShortcutsBeforeReading) {
     EXPECT_EQ(DecideFilePairShortcut(pair.run.state, *pair.news[1], *pair.olds[1]), c.shortcut);
     EXPECT_EQ(pair.Decide(), c.result);
     EXPECT_EQ(pair.run.state.Totals.FailedFiles, 0);
+  }
+}
+
+// Facts that could not be read on either side make the pair a failure, even when the sizes
+// and stamps the listing left behind look equal.
+TEST(DecideFilePair, UnknownFactsOnEitherSideFail) {
+  for (bool oldSide : {false, true}) {
+    SCOPED_TRACE(oldSide);
+    ComparePair pair;
+    pair.tree.SizedFile("New/f", 10, TempTree::DefaultTime, 'N');
+    pair.tree.SizedFile("Old/f", 10, TempTree::DefaultTime, 'N');
+    pair.Scan();
+    (oldSide ? pair.olds[1] : pair.news[1])->StatError = EACCES;
+    EXPECT_EQ(DecideFilePairShortcut(pair.run.state, *pair.news[1], *pair.olds[1]),
+              FilePairShortcut::Failed);
   }
 }
 
