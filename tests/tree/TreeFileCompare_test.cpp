@@ -283,5 +283,20 @@ TEST(DecideFilePair, FifosAreNeverOpenedAndAreAnErrorOnlyWhenTheirBytesAreNeeded
   }
 }
 
+TEST(DecideFilePair, AFifoOnTheOldSideAloneIsAnErrorWhenItsBytesAreNeeded) {
+  ComparePair pair;
+  pair.tree.File("New/f", "");
+  pair.tree.Dir("Old");
+  pair.tree.Fifo("Old/f");
+  pair.tree.SetTime("Old/f", TempTree::DefaultTime + 60);
+  pair.Scan();
+  EXPECT_EQ(DecideFilePairShortcut(pair.run.state, *pair.news[1], *pair.olds[1]),
+            FilePairShortcut::Failed);
+  EXPECT_EQ(pair.Decide(), CompareFailed);
+  ASSERT_EQ(pair.run.state.IoFailures.size(), 1u);
+  EXPECT_EQ(IoErrorText(pair.run.state.IoFailures[0]),
+            pair.tree.Path("Old/f") + ": Not a regular file");
+}
+
 }  // namespace
 }  // namespace kav
