@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-liberation2 xvfb xauth poppler-utils
-  clang-format
+  clang-format clang libclang-rt-14-dev python3
   dpkg-dev librsvg2-bin desktop-file-utils appstream lintian man-db
   locales
 )

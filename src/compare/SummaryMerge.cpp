@@ -6,6 +6,7 @@
 
 #include "compare/DirListing.h"
 #include "compare/PairNames.h"
+#include "core/IoFailures.h"
 
 namespace kav {
 namespace {
@@ -27,11 +28,16 @@ FileResult UnpairedRecord(RunContext& ctx, const std::string& dir, const std::st
   }
   int64_t size = 0;
   uint32_t stamp = 0;
-  if (auto file = ctx.Fs.Open(JoinPath(dir, diskName)).File) {
+  const std::string path = JoinPath(dir, diskName);
+  const OpenedFile opened = ctx.Fs.Open(path);
+  if (opened.File) {
     // A file of 2 GB or more counts as size 0 here, as it does wherever a compare meets it.
-    size = file->Size();
+    size = opened.File->Size();
     if (size < 0 || size >= TooLargeFileSize) size = 0;
-    stamp = file->Stamp();
+    stamp = opened.File->Stamp();
+  } else if (opened.Error != NotRegularFile) {
+    // Listed but gone or unreadable since: its size and stamp are unknown, not zero.
+    RecordIoFailure(ctx.State, path, opened.Error);
   }
   if (inserted) {
     result.NewSize = size;

@@ -1,5 +1,6 @@
 #include "text/Format.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include <charconv>
@@ -21,7 +22,7 @@ std::size_t ParseConversion(std::string_view p, std::size_t i, Conversion& c) {
     ++i;
   }
   while (i < p.size() && std::isdigit(static_cast<unsigned char>(p[i]))) {
-    c.width = c.width * 10 + static_cast<std::size_t>(p[i] - '0');
+    c.width = std::min(MaxFormatWidth, c.width * 10 + static_cast<std::size_t>(p[i] - '0'));
     ++i;
   }
   if (i < p.size() && p[i] == '.') {

@@ -15,6 +15,9 @@ using FormatArg = std::variant<int64_t, std::string_view>;
 // the number, 0 included, with at least one digit, right-aligned in 7 places; a wider value is
 // never cut. "%%" is a percent sign. A missing argument prints nothing; a conversion of the wrong
 // kind prints the argument as it is.
+// Widths above this are taken as this one, so that no pattern can ask for a text of any size.
+inline constexpr std::size_t MaxFormatWidth = 1024;
+
 std::string Format(std::string_view pattern, std::initializer_list<FormatArg> args);
 
 // FormatFloat(",#0", value): an integer with thousands separators, no decimals.

@@ -107,6 +107,20 @@ TEST(GroupedSummary, VeqfDropsTheStampEquivalenceLine) {
   }
 }
 
+TEST(GroupedSummary, EqualStampsWithDifferentSizesStayDifferent) {
+  // The size test comes before the stamp shortcut: equal stamps never hide a size change.
+  CompareFixture f;
+  f.tree.File("new/a", "12");
+  f.tree.File("old/a", "123");
+  std::filesystem::last_write_time(f.OldFile("a"),
+                                   std::filesystem::last_write_time(f.NewFile("a")));
+  RunCompare(f.ctx);
+  EXPECT_EQ(f.SummaryRows(), (Lines{"*    a                                 2        3 "}));
+  EXPECT_TRUE(f.HasLine("      1 Total File(s) Processed had Changes."));
+  EXPECT_TRUE(f.HasLine("      0 Total File(s) Processed as Equal Time-Date-Len Equivalent."));
+  EXPECT_TRUE(f.HasLine("INFORM01: The processed files have differences            ."));
+}
+
 TEST(GroupedSummary, ItdtAddsDateAndTimeToPairedAndDeletedRows) {
   CompareFixture f;
   f.state.Panel.PrCkItdt = true;
@@ -153,6 +167,17 @@ TEST(GroupedSummary, UnpairedWin386SwapFileIsNeverOpened) {
                              }));
   EXPECT_TRUE(f.HasLine(
       "        0 New Bin Size Not-Processed           0 Old Bin File Size Not-Processed"));
+}
+
+TEST(GroupedSummary, UnpairedFileThatCannotBeOpenedIsAFailureNotASizeZero) {
+  CompareFixture f;
+  f.tree.File("new/x", "1");
+  f.tree.File("old/x", "1");
+  f.tree.File("old/gone", "1234");
+  f.fs.FailOpen(f.OldFile("gone"));  // listed, then unreadable: its size is unknown
+  RunCompare(f.ctx);
+  ASSERT_EQ(f.state.IoFailures.size(), 1u);
+  EXPECT_EQ(IoErrorText(f.state.IoFailures[0]), f.OldFile("gone") + ": Permission denied");
 }
 
 TEST(GroupedSummary, UnpairedFilesOfTwoGigabytesOrMoreShowSizeZero) {

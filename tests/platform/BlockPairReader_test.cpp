@@ -91,5 +91,21 @@ TEST(BlockPairReader, ReadsNoFurtherThanTheListedSizePlusOneBlock) {
   }
 }
 
+// A length that differs from the listing on either side alone changes the pair.
+TEST(BlockPairReader, EitherSideAloneCanSayItsLengthChanged) {
+  CompareFixture f;
+  f.tree.SizedFile("new/f", 10000);
+  f.tree.SizedFile("old/f", 10000);
+  for (bool oldSide : {false, true}) {
+    SCOPED_TRACE(oldSide);
+    auto newFile = f.fs.Open(f.NewFile("f")).File;
+    auto oldFile = f.fs.Open(f.OldFile("f")).File;
+    BlockPairReader reader(*newFile, oldSide ? 10000 : 20000, *oldFile, oldSide ? 20000 : 10000);
+    bool changed = false;
+    for (int guard = 0; guard < 10 && !changed; ++guard) changed = reader.Next().LengthChanged;
+    EXPECT_TRUE(changed);
+  }
+}
+
 }  // namespace
 }  // namespace kav::test

@@ -32,6 +32,13 @@ TEST(Format, MissingArgumentPrintsNothing) {
   EXPECT_EQ(Format("a %d b %s c", {int64_t{1}}), "a 1 b  c");
 }
 
+TEST(Format, AHugeWidthIsCappedInsteadOfExhaustingMemory) {
+  // 2^64 + 5 wrapped to 5 before the cap; a width past the cap once asked for gigabytes.
+  EXPECT_EQ(Format("[%18446744073709551621d]", {int64_t{7}}).size(), 1024u + 2);
+  EXPECT_EQ(Format("[%-4000000000s]", {std::string_view("ab")}).substr(0, 4), "[ab ");
+  EXPECT_EQ(Format("[%-4000000000s]", {std::string_view("ab")}).size(), 1024u + 2);
+}
+
 TEST(FormatThousands, GroupsDigitsWithTheSeparator) {
   EXPECT_EQ(FormatThousands(0, ","), "0");
   EXPECT_EQ(FormatThousands(999, ","), "999");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "platform/FaultyFileSystem.h"
@@ -226,6 +227,21 @@ TEST(DecideFilePair, TakesTheShortcutsBeforeReading) {
   }
 }
 
+// Facts that could not be read on either side make the pair a failure, even when the sizes
+// and stamps the listing left behind look equal.
+TEST(DecideFilePair, UnknownFactsOnEitherSideFail) {
+  for (bool oldSide : {false, true}) {
+    SCOPED_TRACE(oldSide);
+    ComparePair pair;
+    pair.tree.SizedFile("New/f", 10, TempTree::DefaultTime, 'N');
+    pair.tree.SizedFile("Old/f", 10, TempTree::DefaultTime, 'N');
+    pair.Scan();
+    (oldSide ? pair.olds[1] : pair.news[1])->StatError = EACCES;
+    EXPECT_EQ(DecideFilePairShortcut(pair.run.state, *pair.news[1], *pair.olds[1]),
+              FilePairShortcut::Failed);
+  }
+}
+
 // A FIFO pair is judged by size and stamp without being opened; it is an error, named in the
 // run's failures, only when its bytes would be needed.
 TEST(DecideFilePair, FifosAreNeverOpenedAndAreAnErrorOnlyWhenTheirBytesAreNeeded) {
@@ -265,6 +281,21 @@ TEST(DecideFilePair, FifosAreNeverOpenedAndAreAnErrorOnlyWhenTheirBytesAreNeeded
                 pair.tree.Path("New/f") + ": Not a regular file");
     }
   }
+}
+
+TEST(DecideFilePair, AFifoOnTheOldSideAloneIsAnErrorWhenItsBytesAreNeeded) {
+  ComparePair pair;
+  pair.tree.File("New/f", "");
+  pair.tree.Dir("Old");
+  pair.tree.Fifo("Old/f");
+  pair.tree.SetTime("Old/f", TempTree::DefaultTime + 60);
+  pair.Scan();
+  EXPECT_EQ(DecideFilePairShortcut(pair.run.state, *pair.news[1], *pair.olds[1]),
+            FilePairShortcut::Failed);
+  EXPECT_EQ(pair.Decide(), CompareFailed);
+  ASSERT_EQ(pair.run.state.IoFailures.size(), 1u);
+  EXPECT_EQ(IoErrorText(pair.run.state.IoFailures[0]),
+            pair.tree.Path("Old/f") + ": Not a regular file");
 }
 
 }  // namespace

@@ -51,6 +51,27 @@ TEST(SingleListLogic, ChangeSpansUpwardStopOnTheSpansLastRow) {
   }
 }
 
+TEST(SingleListLogic, AnUnchangedOrHeaderRowReopensTheSearchToAnyChange) {
+  // Each search starts on a span of one kind and meets that kind again only after an
+  // unchanged row or a header row, which must make it acceptable again.
+  const StringList lines = {"Title", "New Dir", "Old Dir", "Ref#",  "*   a", "*   b", "    c",
+                            "*   d", "New x",   "*   e",   "I - f", "Old",   "I - g"};
+  struct Case {
+    bool down;
+    int selected, expected;
+  } cases[] = {
+      {true, 4, 7},     // past b (same kind), c reopens: d
+      {true, 7, 9},     // the "New" header reopens: e
+      {false, 12, 10},  // upward, the "Old" header reopens: f
+      {false, 9, 7},    // upward from e, the header reopens: d
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.down ? NextChangeSpanDown(lines, c.selected) : NextChangeSpanUp(lines, c.selected),
+              c.expected)
+        << c.down << " " << c.selected;
+  }
+}
+
 TEST(SingleListLogic, ChangeSpansNeverLookAtTheTopRows) {
   const StringList lines = {"I - a", "D - b", "*   c", "I - d", "New Dir"};
   EXPECT_EQ(NextChangeSpanUp(lines, -1), 3);
