@@ -7,8 +7,8 @@
 namespace kav {
 namespace {
 
-// Enough chunk buffers kept for the pairs a caller reads ahead (some eight, two files each).
-constexpr std::size_t KeptBuffers = 24;
+// Enough chunk buffers kept for the pairs a caller reads ahead (a dozen, two files each).
+constexpr std::size_t KeptBuffers = 28;
 
 }  // namespace
 
@@ -128,16 +128,26 @@ PairReadAhead::Pair PairReadAhead::OpenPair(const FileSystem& fs, const Request&
 void PairReadAhead::Submit(Request request) {
   auto slot = std::make_shared<Slot>();
   slot->request = std::move(request);
-  // The slot outlives its job: the destructor joins the workers before it drops the slots.
-  slot->job = workers_->Post([s = slot.get(), this] {
-    s->pair = OpenPair(fs_, s->request, Aids{&buffers_, dirs_.get()});
-  });
+  unposted_.push_back(slot.get());
   slots_.push_back(std::move(slot));
+  if (unposted_.size() == PairsPerJob) Post();
+}
+
+void PairReadAhead::Post() {
+  if (unposted_.empty()) return;
+  std::vector<Slot*> batch;
+  batch.swap(unposted_);
+  // The slots outlive their job: the destructor joins the workers before it drops the slots.
+  auto job = workers_->Post([batch, this] {
+    for (Slot* s : batch) s->pair = OpenPair(fs_, s->request, Aids{&buffers_, dirs_.get()});
+  });
+  for (Slot* s : batch) s->job = job;
 }
 
 PairReadAhead::Pair PairReadAhead::Take() {
   std::shared_ptr<Slot> slot = std::move(slots_.front());
   slots_.pop_front();
+  if (slot->job == nullptr) Post();
   workers_->Finish(slot->job);
   return std::move(slot->pair);
 }

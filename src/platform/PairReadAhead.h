@@ -6,6 +6,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/BlockSource.h"
 #include "platform/FileSystem.h"
@@ -55,7 +56,6 @@ class PairReadAhead {
   ~PairReadAhead();
 
   void Submit(Request request);
-  std::size_t Submitted() const { return slots_.size(); }
   // The oldest pair not yet taken (there must be one); opened here if no worker has begun it.
   Pair Take();
   // For reading two chunks at once (BlockPairReader).
@@ -75,11 +75,18 @@ class PairReadAhead {
 
  private:
   struct Slot;
+  // A worker takes a few pairs at a time: handing over each pair alone would cost more in
+  // waking threads than opening two small files does.
+  static constexpr std::size_t PairsPerJob = 4;
+  // Hands the pairs submitted since the last job to the workers as one job.
+  void Post();
+
   const FileSystem& fs_;
   ChunkBuffers buffers_;  // before the slots: their sources give their buffers back to it
   std::unique_ptr<Directories>
       dirs_;  // first: the sources in the slots give their buffers back to it
   std::deque<std::shared_ptr<Slot>> slots_;
+  std::vector<Slot*> unposted_;
   std::unique_ptr<ReadWorkers> workers_;  // last: destroyed (and joined) first
 };
 

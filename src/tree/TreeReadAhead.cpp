@@ -10,7 +10,7 @@ namespace {
 
 // Pairs read ahead of the one being compared: enough to keep the workers busy behind a run of
 // small files, few enough that their first chunks (at most 256 KiB a file) cost little memory.
-constexpr std::size_t ReadAheadPairs = 8;
+constexpr std::size_t ReadAheadPairs = 12;
 
 // Walks the merge without acting on it and lists the file pairs whose bytes are needed.
 class ReadingPairs {

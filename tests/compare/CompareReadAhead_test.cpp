@@ -21,7 +21,7 @@ TEST(CompareReadAhead, AHaltDuringAConcurrentReadStopsWithinOneBlockAndLeavesNoT
     f.tree.SizedFile(std::string("new/") + name, 2'000'000);
     f.tree.SizedFile(std::string("old/") + name, 2'000'000);
   }
-  const std::size_t before = ThreadCount();
+  const std::size_t before = ThreadCountBeforeRun();
   std::size_t most = before;
   const std::string second = "Comparing Data Files Tot Files(4) Current File (1)";
   int pollsInSecond = 0;
@@ -36,7 +36,7 @@ TEST(CompareReadAhead, AHaltDuringAConcurrentReadStopsWithinOneBlockAndLeavesNoT
   EXPECT_EQ(f.state.ReportLines, StringList{PrematureStop});
   EXPECT_EQ(pollsAfterHalt, 0);  // the block loop polls once per block
   EXPECT_GT(most, before);       // the files were read on other threads meanwhile
-  EXPECT_EQ(ThreadCount(), before);
+  EXPECT_EQ(SettledThreadCount(before), before);
   EXPECT_TRUE(f.state.IoFailures.empty());
 }
 

@@ -2,7 +2,9 @@
 
 #include <dirent.h>
 
+#include <chrono>
 #include <cstddef>
+#include <thread>
 
 namespace kav::test {
 
@@ -14,6 +16,26 @@ inline std::size_t ThreadCount() {
     ::closedir(tasks);
   }
   return count;
+}
+
+// The thread count once threads that were joined have left the list too (the kernel lets a
+// joined thread finish its exit a moment later): waits up to two seconds for `expected`.
+inline std::size_t SettledThreadCount(std::size_t expected) {
+  std::size_t count = ThreadCount();
+  for (int k = 0; k < 2000 && count != expected; ++k) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    count = ThreadCount();
+  }
+  return count;
+}
+
+// The thread count before a run, once a runtime that starts a thread of its own on the first
+// thread created (ThreadSanitizer does) has done so.
+inline std::size_t ThreadCountBeforeRun() {
+  const std::size_t before = ThreadCount();
+  std::thread([] {}).join();
+  SettledThreadCount(before);
+  return ThreadCount();
 }
 
 }  // namespace kav::test
