@@ -39,14 +39,15 @@ BlockSource::BlockSource(InputFile& file, int64_t listed)
       capacity_(CapacityFor(listed)),
       buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {}
 
-BlockSource::BlockSource(std::unique_ptr<InputFile> file, int64_t listed, ChunkBuffers* buffers)
+BlockSource::BlockSource(std::unique_ptr<InputFile> file, int64_t listed,
+                         std::shared_ptr<ChunkBuffers> buffers)
     : owned_(std::move(file)),
       file_(owned_.get()),
       listed_(std::max<int64_t>(listed, 0)),
       capacity_(buffers != nullptr ? ChunkSize : CapacityFor(listed)),
       buffer_(buffers != nullptr ? buffers->Take()
                                  : std::make_unique_for_overwrite<char[]>(capacity_)),
-      buffers_(buffers) {}
+      buffers_(std::move(buffers)) {}
 
 BlockSource::~BlockSource() {
   if (buffers_ != nullptr && buffer_ != nullptr) buffers_->Return(std::move(buffer_));

@@ -38,8 +38,9 @@ class BlockSource {
   // Reads `file`, which must outlive the source.
   BlockSource(InputFile& file, int64_t listed);
   // Reads and owns `file`; with `buffers`, the chunk buffer is taken from and given back to
-  // them (they must outlive the source).
-  BlockSource(std::unique_ptr<InputFile> file, int64_t listed, ChunkBuffers* buffers = nullptr);
+  // them.
+  BlockSource(std::unique_ptr<InputFile> file, int64_t listed,
+              std::shared_ptr<ChunkBuffers> buffers = nullptr);
   ~BlockSource();
   BlockSource(BlockSource&&) noexcept = default;
   BlockSource& operator=(BlockSource&&) noexcept = default;
@@ -64,7 +65,7 @@ class BlockSource {
   int64_t listed_;        // the size the file was listed with
   std::size_t capacity_;  // a whole number of blocks
   std::unique_ptr<char[]> buffer_;
-  ChunkBuffers* buffers_ = nullptr;
+  std::shared_ptr<ChunkBuffers> buffers_;
   std::size_t pos_ = 0;
   std::size_t len_ = 0;
   int64_t total_ = 0;    // bytes read from the file so far

@@ -77,7 +77,8 @@ bool WantsBytes(const PairReadAhead::Request& request, const PairReadAhead::Pair
 }
 
 // Reads the first chunk; a file read to its end (or to a failure) is closed at once.
-bool ReadFirstChunk(PairReadAhead::Side& side, int64_t listed, ChunkBuffers* buffers) {
+bool ReadFirstChunk(PairReadAhead::Side& side, int64_t listed,
+                    const std::shared_ptr<ChunkBuffers>& buffers) {
   try {
     side.Source.emplace(std::move(side.File), listed >= 0 ? listed : side.Size, buffers);
     side.Source->Refill();
@@ -100,7 +101,7 @@ struct PairReadAhead::Slot {
 
 PairReadAhead::PairReadAhead(const FileSystem& fs, std::size_t threads)
     : fs_(fs),
-      buffers_(KeptBuffers),
+      buffers_(std::make_shared<ChunkBuffers>(KeptBuffers)),
       dirs_(std::make_unique<Directories>(fs)),
       workers_(std::make_unique<ReadWorkers>(threads)) {}
 
@@ -139,7 +140,7 @@ void PairReadAhead::Post() {
   batch.swap(unposted_);
   // The slots outlive their job: the destructor joins the workers before it drops the slots.
   auto job = workers_->Post([batch, this] {
-    for (Slot* s : batch) s->pair = OpenPair(fs_, s->request, Aids{&buffers_, dirs_.get()});
+    for (Slot* s : batch) s->pair = OpenPair(fs_, s->request, Aids{buffers_, dirs_.get()});
   });
   for (Slot* s : batch) s->job = job;
 }

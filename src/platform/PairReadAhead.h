@@ -66,7 +66,7 @@ class PairReadAhead {
   class Directories;
   // What the workers share besides the file system; either may be null.
   struct Aids {
-    ChunkBuffers* Buffers = nullptr;
+    std::shared_ptr<ChunkBuffers> Buffers;
     Directories* Dirs = nullptr;
   };
   // The same work, done on the calling thread.
@@ -82,7 +82,7 @@ class PairReadAhead {
   void Post();
 
   const FileSystem& fs_;
-  ChunkBuffers buffers_;  // before the slots: their sources give their buffers back to it
+  std::shared_ptr<ChunkBuffers> buffers_;  // shared with the sources handed out
   std::unique_ptr<Directories>
       dirs_;  // first: the sources in the slots give their buffers back to it
   std::deque<std::shared_ptr<Slot>> slots_;
