@@ -140,7 +140,14 @@ void PairReadAhead::Post() {
   batch.swap(unposted_);
   // The slots outlive their job: the destructor joins the workers before it drops the slots.
   auto job = workers_->Post([batch, this] {
-    for (Slot* s : batch) s->pair = OpenPair(fs_, s->request, Aids{buffers_, dirs_.get()});
+    for (Slot* s : batch) {
+      try {
+        s->pair = OpenPair(fs_, s->request, Aids{buffers_, dirs_.get()});
+      } catch (...) {  // nothing may escape a worker; the pair then fails as unreadable
+        s->pair = Pair{};
+        s->pair.New.Error = EIO;
+      }
+    }
   });
   for (Slot* s : batch) s->job = job;
 }
