@@ -142,6 +142,12 @@ report "type 2, $tree_files files, Veqf (all read)" "$ours" "$theirs" "diff -rq"
 ours=$(median "$cli" -t 2 --color never "$d/new" "$d/old")
 report "type 2, $tree_files files, size+stamp" "$ours" "$theirs" "diff -rq" 0.5
 
+# File comparison against diff -rq: many files in a tree, a flat directory, large files
+# (bench/compare_ratios.sh, which also runs alone).
+compare_flags=(--runs "$runs")
+[ "${1:-}" = "--quick" ] && compare_flags+=(--scale 10)
+CLI="$cli" BENCH_DIR="$work" "$here/bench/compare_ratios.sh" "${compare_flags[@]}"
+
 # The desktop program, Start to viewer shown, against kavdrift-cli on the same trees, under a
 # real X server (Xvfb), since the offscreen platform hides the X traffic.
 gui_run=$here/build/bench/gui_run_ratio

@@ -2,12 +2,16 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/BlockSource.h"
 #include "platform/FileSystem.h"
 
 namespace kav {
+
+class ReadWorkers;
 
 inline constexpr int32_t EqualReturnCode = 0;
 inline constexpr int32_t DiffReturnCode = 1;
@@ -62,6 +66,8 @@ struct FileStatus {
 struct InputSide {
   std::string Path;
   std::unique_ptr<InputFile> Stream;
+  // Its first chunk, when it was read ahead (the file, if still open, is then held here).
+  std::optional<BlockSource> Source;
   uint32_t Stamp = 0;
   int64_t Size = 0;
   // A FIFO, socket or device: no Stream, size 0, its stamp from the directory. Such a side
@@ -77,6 +83,7 @@ struct CompareRecords {
   InputSide New;
   InputSide Old;
   int32_t CurrentPairIndex = 0;
+  ReadWorkers* Workers = nullptr;  // for reading both files of a pair at once; may be null
 };
 
 }  // namespace kav

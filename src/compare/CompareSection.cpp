@@ -36,9 +36,12 @@ void MarkNotProcessed(CompareRecords& records) {
   records.Totals.MaxReturnCode = std::max(records.Totals.MaxReturnCode, records.Status.ReturnCode);
 }
 
-void ProcessPair(RunContext& ctx, CompareRecords& records) {
+// Pairs opened (and, where their bytes are needed, read) ahead of the one being compared.
+constexpr int32_t ReadAheadPairs = 12;
+
+void ProcessPair(RunContext& ctx, CompareRecords& records, PairReadAhead::Pair opened) {
   const RunState& state = ctx.State;
-  PrepareFilePair(ctx, records);
+  PrepareFilePair(ctx, records, std::move(opened));
   if (state.HaltRequested) return;
   if (records.Status.ReturnCode == EqualReturnCode) {
     CompareFilePair(ctx, records);
@@ -66,13 +69,20 @@ std::string RunComparePairs(RunContext& ctx) {
   ctx.Ui.SetVisible(Control::MnTitlePosPCent, true);
   ctx.Ui.SetText(Control::MnTitlePosPCent, "0%");
 
+  PairReadAhead ahead(ctx.Fs);
+  records.Workers = &ahead.Workers();
+  int32_t submitted = 0;
   for (int32_t i = 0; i < state.PairCount; ++i) {
+    for (; submitted < state.PairCount && submitted <= i + ReadAheadPairs; ++submitted) {
+      ahead.Submit(PairRequest(state, static_cast<std::size_t>(submitted)));
+    }
     ShowPairProgress(ctx.Ui, i, state.PairCount);
     records.CurrentPairIndex = i;
-    ProcessPair(ctx, records);
+    ProcessPair(ctx, records, ahead.Take());
     ClosePair(records);
     if (state.HaltRequested) break;
   }
+  records.Workers = nullptr;
 
   state.FinalVerdict = SelectVerdict(records.Totals, state.HaltRequested);
   std::string finalMessage = Cut(VerdictText(state.FinalVerdict), 70);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <string>
 
 #include "compare/DirListing.h"
@@ -46,23 +47,20 @@ bool NeedsBytes(const RunState& state, const CompareRecords& records) {
          (state.Options.OptVeqf || records.New.Stamp != records.Old.Stamp);
 }
 
-// Opens one side; false (with the return code and run flag set) when the pair cannot go on.
-bool OpenSide(RunContext& ctx, CompareRecords& records, InputSide& side, bool isNew) {
+// Takes one opened side; false (with the return code and run flag set) when the pair cannot
+// go on.
+bool AcceptSide(RunContext& ctx, CompareRecords& records, InputSide& side,
+                PairReadAhead::Side& opened, bool isNew) {
   FileStatus& status = records.Status;
-  OpenedFile opened;
-  try {
-    opened = ctx.Fs.Open(side.Path);
-  } catch (...) {
-    opened = OpenedFile{nullptr, EIO};
-  }
   if (opened.Error == NotRegularFile && DescribeNotRegular(ctx, side)) return true;
-  side.Stream = std::move(opened.File);
-  if (side.Stream == nullptr) {
+  if (!opened.Opened()) {
     FailSide(ctx, records, side, opened.Error);
     return false;
   }
-  side.Size = side.Stream->Size();
-  side.Stamp = side.Stream->Stamp();
+  side.Stream = std::move(opened.File);
+  side.Source = std::move(opened.Source);
+  side.Size = opened.Size;
+  side.Stamp = opened.Stamp;
   if (side.Size >= TooLargeFileSize) {
     ctx.Ui.ShowMessage(
         isNew ? Format("Error - New Input File \"%s\" GT 2GB can not be processed.", {side.Path})
@@ -75,6 +73,13 @@ bool OpenSide(RunContext& ctx, CompareRecords& records, InputSide& side, bool is
   return true;
 }
 
+// Reads on where the read-ahead stopped, or from the start of the open file.
+std::optional<BlockSource> SourceOf(InputSide& side) {
+  if (side.Source) return std::move(side.Source);
+  if (side.Stream == nullptr) return std::nullopt;
+  return BlockSource(*side.Stream, side.Size);
+}
+
 // The block loop of an equal-sized pair that was not settled by its stamps.
 void CompareBlocks(RunContext& ctx, CompareRecords& records) {
   FileStatus& status = records.Status;
@@ -82,7 +87,13 @@ void CompareBlocks(RunContext& ctx, CompareRecords& records) {
   const bool large = fileSize > LargeFileSize;
   if (large) ctx.Ui.SetText(Control::MnTitleProgBar, "File Progress");
 
-  BlockPairReader reader(*records.New.Stream, fileSize, *records.Old.Stream, records.Old.Size);
+  std::optional<BlockSource> newSource = SourceOf(records.New);
+  std::optional<BlockSource> oldSource = SourceOf(records.Old);
+  if (!newSource || !oldSource) {  // not open: cannot happen for a pair whose bytes are needed
+    status.ReturnCode = ErrorReturnCode;
+    return;
+  }
+  BlockPairReader reader(std::move(*newSource), std::move(*oldSource), records.Workers);
   int64_t blocks = 0;
   int64_t bytesDone = 0;
   // The first pass always runs: even a file of size 0 is read once, since a file of size 0
@@ -118,7 +129,26 @@ void CompareBlocks(RunContext& ctx, CompareRecords& records) {
 
 }  // namespace
 
+PairReadAhead::Request PairRequest(const RunState& state, std::size_t i) {
+  PairReadAhead::Request request;
+  request.NewPath = JoinPath(
+      state.NewDirName, DiskNameAt(state.Names.PairedNewNames, state.Names.PairedNewDiskNames, i));
+  request.OldPath = JoinPath(
+      state.OldDirName, DiskNameAt(state.Names.PairedOldNames, state.Names.PairedOldDiskNames, i));
+  request.When = PairReadAhead::ReadWhen::BytesNeeded;
+  request.Veqf = state.Options.OptVeqf;
+  request.ReadLimit = TooLargeFileSize;
+  return request;
+}
+
 void PrepareFilePair(RunContext& ctx, CompareRecords& records) {
+  const auto i = static_cast<std::size_t>(records.CurrentPairIndex);
+  PairReadAhead::Request request = PairRequest(ctx.State, i);
+  request.When = PairReadAhead::ReadWhen::Never;  // read when compared, as without read-ahead
+  PrepareFilePair(ctx, records, PairReadAhead::OpenPair(ctx.Fs, request));
+}
+
+void PrepareFilePair(RunContext& ctx, CompareRecords& records, PairReadAhead::Pair opened) {
   const RunState& state = ctx.State;
   const auto i = static_cast<std::size_t>(records.CurrentPairIndex);
   records.Status = FileStatus{};
@@ -128,10 +158,10 @@ void PrepareFilePair(RunContext& ctx, CompareRecords& records) {
 
   records.New.Path = JoinPath(
       state.NewDirName, DiskNameAt(state.Names.PairedNewNames, state.Names.PairedNewDiskNames, i));
-  if (!OpenSide(ctx, records, records.New, true)) return;
+  if (!AcceptSide(ctx, records, records.New, opened.New, true)) return;
   records.Old.Path = JoinPath(
       state.OldDirName, DiskNameAt(state.Names.PairedOldNames, state.Names.PairedOldDiskNames, i));
-  if (!OpenSide(ctx, records, records.Old, false)) return;
+  if (!AcceptSide(ctx, records, records.Old, opened.Old, false)) return;
 
   if ((records.New.NotRegular || records.Old.NotRegular) && NeedsBytes(state, records)) {
     for (const InputSide* side : {&records.New, &records.Old}) {
@@ -195,6 +225,8 @@ void RecordPairResult(CompareRecords& records) {
 }
 
 void ClosePair(CompareRecords& records) {
+  records.New.Source.reset();
+  records.Old.Source.reset();
   records.New.Stream.reset();
   records.Old.Stream.reset();
 }

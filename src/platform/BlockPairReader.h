@@ -4,22 +4,25 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/BlockSource.h"
 #include "platform/FileSystem.h"
 
 namespace kav {
 
-// Reads two open files side by side in 4096-byte blocks, as the comparisons count them
-// (progress, halt polling and the busy animation go by these blocks). Underneath it reads
-// large chunks, so a block costs a memcmp and no system call.
-// Each file is read no further than the size it was listed with plus one block, which shows
-// whether it grew: a file whose content does not end where its size says (a /proc file of
-// size 0, a file written to meanwhile) is never read without end.
+class ReadWorkers;
+
+// Reads two files side by side in 4096-byte blocks, as the comparisons count them (progress,
+// halt polling and the busy animation go by these blocks). Underneath it reads large chunks
+// (BlockSource), so a block costs a memcmp and no system call; given workers, the two files'
+// next chunks are read at the same time.
 class BlockPairReader {
  public:
-  static constexpr std::size_t BlockSize = 4096;
-  static constexpr std::size_t ChunkSize = 256 * 1024;
+  static constexpr std::size_t BlockSize = BlockSource::BlockSize;
+  static constexpr std::size_t ChunkSize = BlockSource::ChunkSize;
 
   BlockPairReader(InputFile& newFile, int64_t newSize, InputFile& oldFile, int64_t oldSize);
+  // Reads on from two sources (perhaps read ahead already); `workers` may be null.
+  BlockPairReader(BlockSource newSource, BlockSource oldSource, ReadWorkers* workers);
 
   struct Step {
     int64_t NewCount = 0;  // bytes in the New block: 0 at the end of the file, -errno failed
@@ -33,29 +36,9 @@ class BlockPairReader {
   Step Next();
 
  private:
-  struct Side {
-    InputFile* File;
-    int64_t Listed;        // the size the file was listed with
-    std::size_t Capacity;  // a whole number of blocks
-    std::unique_ptr<char[]> Buffer;
-    std::size_t Pos = 0;
-    std::size_t Len = 0;
-    int64_t Total = 0;    // bytes read from the file so far
-    int64_t Failure = 0;  // a failed read's negated errno, handed out from then on
-    bool Ended = false;   // a short read met the end of the file: no need to read again
-    bool LengthChanged = false;
-  };
-  // Hands out the next block of one side; data points at its bytes.
-  static int64_t Take(Side& side, const char*& data);
-  // Fills the buffer with the next chunk, never past the listed size plus one block. Returns 0,
-  // or a failed read's negated errno.
-  static int64_t Refill(Side& side);
-  // A buffer of whole blocks just large enough for the listed size (plus its final empty
-  // read), at most ChunkSize: a small file costs no large allocation.
-  static Side MakeSide(InputFile& file, int64_t listed);
-
-  Side new_;
-  Side old_;
+  BlockSource new_;
+  BlockSource old_;
+  ReadWorkers* workers_ = nullptr;
 };
 
 }  // namespace kav

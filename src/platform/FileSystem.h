@@ -78,6 +78,27 @@ class FileSystem {
   // Opens a regular file read-only. Anything else (a FIFO, socket, device) is refused with
   // NotRegularFile before it is opened; a missing or unreadable file gives its errno value.
   virtual OpenedFile Open(const std::string& path) const = 0;
+  // The same for a file that its listing found to be a regular file: the test before opening
+  // is left to the listing (the test on the open file still refuses anything else).
+  virtual OpenedFile OpenListedFile(const std::string& path) const { return Open(path); }
+
+  // A directory held open so that many files in it are opened without looking up its path
+  // again each time. Opaque; belongs to the file system that made it.
+  class Directory {
+   public:
+    virtual ~Directory() = default;
+  };
+  // Null when the directory cannot be held open (the files are then opened by path).
+  virtual std::unique_ptr<Directory> OpenDirectory(const std::string& /*dir*/) const {
+    return nullptr;
+  }
+  // Opens the file at `path` whose last component starts at `nameStart`, through `dir` (made by
+  // OpenDirectory for the path before that component) when given; as Open, or as
+  // OpenListedFile when `listedRegular`.
+  virtual OpenedFile OpenIn(const Directory* /*dir*/, const std::string& path,
+                            std::size_t /*nameStart*/, bool listedRegular) const {
+    return listedRegular ? OpenListedFile(path) : Open(path);
+  }
 };
 
 // The real file system.

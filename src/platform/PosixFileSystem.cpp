@@ -87,6 +87,18 @@ class PosixInputFile final : public InputFile {
   uint32_t stamp_;
 };
 
+class PosixDirectory final : public FileSystem::Directory {
+ public:
+  explicit PosixDirectory(int fd) : fd_(fd) {}
+  ~PosixDirectory() override { ::close(fd_); }
+  PosixDirectory(const PosixDirectory&) = delete;
+  PosixDirectory& operator=(const PosixDirectory&) = delete;
+  int Fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
 class PosixFileSystem final : public FileSystem {
  public:
   int ListDirectory(const std::string& dir, std::vector<DirEntry>& out,
@@ -116,25 +128,57 @@ class PosixFileSystem final : public FileSystem {
   OpenedFile Open(const std::string& path) const override {
     ResolvedPath where(path);
     if (!where.Ok()) return OpenedFile{nullptr, ENOENT};
+    return OpenRegularAt(where.DirFd(), where.Name(), true);
+  }
+  OpenedFile OpenListedFile(const std::string& path) const override {
+    ResolvedPath where(path);
+    if (!where.Ok()) return OpenedFile{nullptr, ENOENT};
+    return OpenRegularAt(where.DirFd(), where.Name(), false);
+  }
+
+  std::unique_ptr<Directory> OpenDirectory(const std::string& dir) const override {
+    ResolvedPath where(dir);
+    if (!where.Ok()) return nullptr;
+    const int fd = ::openat(where.DirFd(), where.Name(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    return std::make_unique<PosixDirectory>(fd);
+  }
+
+  OpenedFile OpenIn(const Directory* dir, const std::string& path, std::size_t nameStart,
+                    bool listedRegular) const override {
+    const auto* held = dynamic_cast<const PosixDirectory*>(dir);
+    if (held == nullptr || nameStart >= path.size()) {
+      return listedRegular ? OpenListedFile(path) : Open(path);
+    }
+    return OpenRegularAt(held->Fd(), path.c_str() + nameStart, !listedRegular);
+  }
+
+ private:
+  // Files this large are read with the kernel told to read ahead further; a smaller one is
+  // read in one or two calls anyway, so the advice would be a system call for nothing.
+  static constexpr off_t SequentialAdviceSize = 1 << 20;
+
+  static OpenedFile OpenRegularAt(int dirFd, const char* name, bool testFirst) {
     // Only a regular file is opened: opening a FIFO may block, opening a device may act on it.
     struct stat st {};
-    if (::fstatat(where.DirFd(), where.Name(), &st, 0) != 0) return OpenedFile{nullptr, errno};
-    if (!S_ISREG(st.st_mode)) return OpenedFile{nullptr, NotRegularFile};
+    if (testFirst) {
+      if (::fstatat(dirFd, name, &st, 0) != 0) return OpenedFile{nullptr, errno};
+      if (!S_ISREG(st.st_mode)) return OpenedFile{nullptr, NotRegularFile};
+    }
     // O_NONBLOCK: should the name have become a FIFO meanwhile, the open must not hang.
-    int fd = ::openat(where.DirFd(), where.Name(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    int fd = ::openat(dirFd, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return OpenedFile{nullptr, errno};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
       const int error = S_ISREG(st.st_mode) ? errno : NotRegularFile;
       ::close(fd);
       return OpenedFile{nullptr, error};
     }
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (st.st_size >= SequentialAdviceSize) ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     return OpenedFile{std::make_unique<PosixInputFile>(fd, static_cast<int64_t>(st.st_size),
                                                        PackDosTime(st.st_mtime)),
                       0};
   }
 
- private:
   int List(const std::string& dir, std::vector<DirEntry>& out, const ListPoll& poll,
            bool namesOnly) const {
     ResolvedPath where(dir);

@@ -6,6 +6,7 @@
 #include "tree/TreeMerge.h"
 #include "tree/TreePairing.h"
 #include "tree/TreeProgress.h"
+#include "tree/TreeReadAhead.h"
 #include "tree/TreeRecords.h"
 
 namespace kav {
@@ -19,8 +20,12 @@ constexpr int32_t StateInserted = 4;
 // The merge visitor of the combined mode: one merged line list plus the directory tree.
 class CombinedMerge {
  public:
-  explicit CombinedMerge(RunContext& ctx)
-      : ctx_(ctx), s_(ctx.State), news_(ctx.State.NewTreeNodes), olds_(ctx.State.OldTreeNodes) {}
+  CombinedMerge(RunContext& ctx, TreeReadAhead& ahead)
+      : ctx_(ctx),
+        s_(ctx.State),
+        news_(ctx.State.NewTreeNodes),
+        olds_(ctx.State.OldTreeNodes),
+        ahead_(ahead) {}
 
   void Start() {
     TreeNode& newRoot = *news_[0];
@@ -106,7 +111,7 @@ class CombinedMerge {
     }
     n.OldDate = o.Date;
     n.OldSize = o.Size;
-    if (DecideFilePair(ctx_, n, o) == CompareEqual) {
+    if (DecideFilePair(ctx_, n, o, &ahead_) == CompareEqual) {
       n.ChangeCode = "   ";
       ++s_.Totals.EqualFiles;
     } else {
@@ -179,6 +184,7 @@ class CombinedMerge {
   RunState& s_;
   const TreeNodeList& news_;
   const TreeNodeList& olds_;
+  TreeReadAhead& ahead_;
   int32_t pending_ = -1;
   bool pendingChanged_ = false;
 };
@@ -189,7 +195,8 @@ void PairTrees(RunContext& ctx) {
   RunState& state = ctx.State;
   state.CombinedTree.clear();
   if (state.NewTreeNodes.empty() || state.OldTreeNodes.empty()) return;
-  CombinedMerge merge(ctx);
+  TreeReadAhead ahead(ctx);
+  CombinedMerge merge(ctx, ahead);
   merge.Start();
   try {
     MergeTreeLists(state.NewTreeNodes, state.OldTreeNodes, state.HaltRequested, merge);

@@ -8,6 +8,7 @@
 #include "tree/TreeMerge.h"
 #include "tree/TreePairing.h"
 #include "tree/TreeProgress.h"
+#include "tree/TreeReadAhead.h"
 #include "tree/TreeRecords.h"
 
 namespace kav {
@@ -16,8 +17,12 @@ namespace {
 // The merge visitor of the side-by-side mode: two line lists kept row-aligned.
 class SideBySideMerge {
  public:
-  explicit SideBySideMerge(RunContext& ctx)
-      : ctx_(ctx), s_(ctx.State), news_(ctx.State.NewTreeNodes), olds_(ctx.State.OldTreeNodes) {}
+  SideBySideMerge(RunContext& ctx, TreeReadAhead& ahead)
+      : ctx_(ctx),
+        s_(ctx.State),
+        news_(ctx.State.NewTreeNodes),
+        olds_(ctx.State.OldTreeNodes),
+        ahead_(ahead) {}
 
   void Start() {
     if (!s_.Options.OptOvso) {
@@ -126,7 +131,7 @@ class SideBySideMerge {
       ShowTreeProgress(ctx_.Ui, static_cast<int64_t>(i),
                        static_cast<int64_t>(s_.NewTreeLines.size()));
     }
-    const bool equal = DecideFilePair(ctx_, n, o) == CompareEqual;
+    const bool equal = DecideFilePair(ctx_, n, o, &ahead_) == CompareEqual;
     const uint32_t color = equal ? ColorBlack : ColorBlue;
     n.Color = color;
     o.Color = color;
@@ -149,6 +154,7 @@ class SideBySideMerge {
   RunState& s_;
   const TreeNodeList& news_;
   const TreeNodeList& olds_;
+  TreeReadAhead& ahead_;
   TreeNode* lastNewDir_ = nullptr;
   TreeNode* lastOldDir_ = nullptr;
 };
@@ -176,7 +182,8 @@ uint32_t InheritColor(const TreeNode& record, const TreeNode& previous) {
 void PairTreesSideBySide(RunContext& ctx) {
   RunState& state = ctx.State;
   if (state.NewTreeNodes.empty() || state.OldTreeNodes.empty()) return;
-  SideBySideMerge merge(ctx);
+  TreeReadAhead ahead(ctx);
+  SideBySideMerge merge(ctx, ahead);
   merge.Start();
   MergeTreeLists(state.NewTreeNodes, state.OldTreeNodes, state.HaltRequested, merge);
   if (state.HaltRequested) return;

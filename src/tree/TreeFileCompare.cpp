@@ -2,12 +2,14 @@
 
 #include <cerrno>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/IoFailures.h"
 #include "platform/BlockPairReader.h"
 #include "tree/SizeLimit.h"
 #include "tree/TreeProgress.h"
+#include "tree/TreeReadAhead.h"
 #include "tree/TreeRecords.h"
 
 namespace kav {
@@ -15,16 +17,24 @@ namespace {
 
 constexpr int64_t FileProgressFloor = 4000000;
 
-// Opens one side of a pair; nullptr, with the cause named in the run's failures, when it
-// cannot be read.
-std::unique_ptr<InputFile> OpenComparable(RunContext& ctx, const TreeNode& node) {
-  OpenedFile opened = ctx.Fs.Open(IoPath(node));
-  if (opened.File != nullptr && IsTooLarge(opened.File->Size())) {
-    opened.File.reset();
-    opened.Error = EFBIG;
+// True when one side of an opened pair can be read; otherwise its cause is named in the run's
+// failures.
+bool Readable(RunContext& ctx, const TreeNode& node, const PairReadAhead::Side& side) {
+  if (!side.Opened()) {
+    RecordIoFailure(ctx.State, IoPath(node), side.Error);
+    return false;
   }
-  if (opened.File == nullptr) RecordIoFailure(ctx.State, IoPath(node), opened.Error);
-  return std::move(opened.File);
+  if (IsTooLarge(side.Size)) {
+    RecordIoFailure(ctx.State, IoPath(node), EFBIG);
+    return false;
+  }
+  return true;
+}
+
+// Reads on where the read-ahead stopped, or from the start.
+BlockSource SourceOf(PairReadAhead::Side& side, int64_t listed) {
+  if (side.Source) return std::move(*side.Source);
+  return BlockSource(std::move(side.File), listed);
 }
 
 // Names the sides of a pair that the shortcut found unfit for comparing.
@@ -74,14 +84,16 @@ FilePairShortcut DecideFilePairShortcut(const RunState& state, const TreeNode& n
   return FilePairShortcut::NeedsReading;
 }
 
-int CompareTreeFiles(RunContext& ctx, const TreeNode& n, const TreeNode& o) {
-  std::unique_ptr<InputFile> newFile = OpenComparable(ctx, n);
-  if (newFile == nullptr) return CompareFailed;
-  std::unique_ptr<InputFile> oldFile = OpenComparable(ctx, o);
-  if (oldFile == nullptr) return CompareFailed;
+int CompareTreeFiles(RunContext& ctx, const TreeNode& n, const TreeNode& o, TreeReadAhead* ahead) {
+  std::optional<PairReadAhead::Pair> taken;
+  if (ahead != nullptr) taken = ahead->Take(n, o);
+  PairReadAhead::Pair pair =
+      taken ? std::move(*taken) : PairReadAhead::OpenPair(ctx.Fs, TreeReadAhead::RequestFor(n, o));
+  if (!Readable(ctx, n, pair.New) || !Readable(ctx, o, pair.Old)) return CompareFailed;
 
-  BlockPairReader reader(*newFile, n.Size, *oldFile, o.Size);
-  FileProgress progress(ctx.Ui, oldFile->Size());
+  BlockPairReader reader(SourceOf(pair.New, n.Size), SourceOf(pair.Old, o.Size),
+                         ahead != nullptr ? ahead->Workers() : nullptr);
+  FileProgress progress(ctx.Ui, pair.Old.Size);
   for (int64_t block = 1;; ++block) {
     if (ctx.State.HaltRequested) return CompareFailed;
     if (block % 100 == 0) TreeHeartbeat(ctx.Ui);
@@ -100,7 +112,7 @@ int CompareTreeFiles(RunContext& ctx, const TreeNode& n, const TreeNode& o) {
   }
 }
 
-int DecideFilePair(RunContext& ctx, const TreeNode& n, const TreeNode& o) {
+int DecideFilePair(RunContext& ctx, const TreeNode& n, const TreeNode& o, TreeReadAhead* ahead) {
   int result = CompareEqual;
   switch (DecideFilePairShortcut(ctx.State, n, o)) {
     case FilePairShortcut::Failed:
@@ -114,7 +126,7 @@ int DecideFilePair(RunContext& ctx, const TreeNode& n, const TreeNode& o) {
       result = CompareEqual;
       break;
     case FilePairShortcut::NeedsReading:
-      result = CompareTreeFiles(ctx, n, o);
+      result = CompareTreeFiles(ctx, n, o, ahead);
       break;
   }
   if (result == CompareFailed) ++ctx.State.Totals.FailedFiles;

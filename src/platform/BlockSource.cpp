@@ -1,0 +1,89 @@
+#include "platform/BlockSource.h"
+
+#include <algorithm>
+
+namespace kav {
+namespace {
+
+// A buffer of whole blocks just large enough for the listed size (plus its final empty read),
+// at most ChunkSize: a small file costs no large allocation.
+std::size_t CapacityFor(int64_t listed) {
+  constexpr auto block = static_cast<int64_t>(BlockSource::BlockSize);
+  constexpr auto most = static_cast<int64_t>(BlockSource::ChunkSize / BlockSource::BlockSize);
+  const int64_t blocks = std::min<int64_t>(std::max<int64_t>(listed, 0) / block + 1, most);
+  return static_cast<std::size_t>(blocks) * BlockSource::BlockSize;
+}
+
+}  // namespace
+
+std::unique_ptr<char[]> ChunkBuffers::Take() {
+  {
+    std::lock_guard lock(mutex_);
+    if (!free_.empty()) {
+      std::unique_ptr<char[]> buffer = std::move(free_.back());
+      free_.pop_back();
+      return buffer;
+    }
+  }
+  return std::make_unique_for_overwrite<char[]>(BlockSource::ChunkSize);
+}
+
+void ChunkBuffers::Return(std::unique_ptr<char[]> buffer) {
+  std::lock_guard lock(mutex_);
+  if (free_.size() < keep_) free_.push_back(std::move(buffer));
+}
+
+BlockSource::BlockSource(InputFile& file, int64_t listed)
+    : file_(&file),
+      listed_(std::max<int64_t>(listed, 0)),
+      capacity_(CapacityFor(listed)),
+      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {}
+
+BlockSource::BlockSource(std::unique_ptr<InputFile> file, int64_t listed,
+                         std::shared_ptr<ChunkBuffers> buffers)
+    : owned_(std::move(file)),
+      file_(owned_.get()),
+      listed_(std::max<int64_t>(listed, 0)),
+      capacity_(buffers != nullptr ? ChunkSize : CapacityFor(listed)),
+      buffer_(buffers != nullptr ? buffers->Take()
+                                 : std::make_unique_for_overwrite<char[]>(capacity_)),
+      buffers_(std::move(buffers)) {}
+
+BlockSource::~BlockSource() {
+  if (buffers_ != nullptr && buffer_ != nullptr) buffers_->Return(std::move(buffer_));
+}
+
+void BlockSource::Refill() {
+  if (!NeedsRefill()) return;
+  const int64_t allowed = listed_ + static_cast<int64_t>(BlockSize) - total_;
+  const auto request =
+      static_cast<std::size_t>(std::min<int64_t>(static_cast<int64_t>(capacity_), allowed));
+  const int64_t got = request == 0 ? 0 : file_->Read(buffer_.get(), request);
+  if (got < 0) {
+    failure_ = got;
+    return;
+  }
+  pos_ = 0;
+  len_ = static_cast<std::size_t>(got);
+  total_ += got;
+  ended_ = len_ < request || request == 0;
+  if (total_ > listed_ || (ended_ && total_ < listed_)) lengthChanged_ = true;
+}
+
+int64_t BlockSource::Take(const char*& data) {
+  Refill();
+  if (failure_ < 0) return failure_;
+  if (pos_ == len_) return 0;  // ended
+  const std::size_t count = std::min(BlockSize, len_ - pos_);
+  data = buffer_.get() + pos_;
+  pos_ += count;
+  return static_cast<int64_t>(count);
+}
+
+void BlockSource::CloseIfDone() {
+  if (owned_ == nullptr || (failure_ == 0 && !ended_)) return;
+  owned_.reset();
+  file_ = nullptr;
+}
+
+}  // namespace kav
