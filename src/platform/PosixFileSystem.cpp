@@ -7,6 +7,8 @@
 #include <array>
 #include <cerrno>
 #include <ctime>
+#include <system_error>
+#include <thread>
 
 #include "platform/DosTime.h"
 #include "platform/FileSystem.h"
@@ -146,27 +148,51 @@ class PosixFileSystem final : public FileSystem {
 
  private:
   // Reads every entry of an open directory. readdir() gives NULL both at the end and on an
-  // error; only errno tells them apart.
+  // error; only errno tells them apart. The names come first, the facts of all but the
+  // directories after them (see DescribeEntries).
   static int ReadEntries(DIR* handle, std::vector<DirEntry>& out, const ListPoll& poll) {
-    const int dfd = ::dirfd(handle);
-    StampCache stamps;
+    const std::size_t first = out.size();
     for (std::size_t seen = 1;; ++seen) {
       if (poll && seen % ListPollEntries == 0 && !poll()) return ECANCELED;
       errno = 0;
       struct dirent* e = ::readdir(handle);
-      if (e == nullptr) return errno;
+      if (e == nullptr) {
+        const int error = errno;
+        if (error == 0) DescribeEntries(::dirfd(handle), out, first);
+        return error;
+      }
       std::string_view name = e->d_name;
       if (name == "." || name == "..") continue;
       DirEntry& entry = out.emplace_back();
       entry.Name = name;
-      if (e->d_type == DT_DIR) {
-        entry.Kind = EntryKind::Directory;  // directories carry no size or stamp
-      } else {
-        DescribeEntry(dfd, e->d_name, entry, stamps);
-      }
+      // Directories carry no size or stamp; the rest is described once the names are in.
+      entry.Kind = e->d_type == DT_DIR ? EntryKind::Directory : EntryKind::File;
     }
   }
 
+  // Stats every entry from `first` on that is not known to be a directory. Looking a name up
+  // is most of a listing's cost, and it waits on nothing but the processor, so a large
+  // directory shares it with a second thread; each entry is written by one thread only.
+  static void DescribeEntries(int dfd, std::vector<DirEntry>& out, std::size_t first) {
+    constexpr std::size_t SharedFrom = 2048;
+    const std::size_t count = out.size() - first;
+    const auto describe = [dfd, &out](std::size_t from, std::size_t to) {
+      StampCache stamps;
+      for (std::size_t k = from; k < to; ++k) {
+        if (out[k].Kind != EntryKind::Directory) DescribeEntry(dfd, out[k], stamps);
+      }
+    };
+    const std::size_t middle = first + count / 2;
+    std::thread helper;
+    if (count >= SharedFrom) {
+      try {
+        helper = std::thread(describe, middle, out.size());
+      } catch (const std::system_error&) {  // no thread to be had: one does it all
+      }
+    }
+    describe(first, helper.joinable() ? middle : out.size());
+    if (helper.joinable()) helper.join();
+  }
   // A directory's size in bytes hints at its entry count (ext4 spends some 35 bytes on an
   // entry); room made at once spares a large listing its repeated moves. Room that stays
   // unused costs address space only.
@@ -179,7 +205,8 @@ class PosixFileSystem final : public FileSystem {
     out.reserve(out.size() + std::min(hint, MostReserved));
   }
 
-  static void DescribeEntry(int dfd, const char* name, DirEntry& entry, StampCache& stamps) {
+  static void DescribeEntry(int dfd, DirEntry& entry, StampCache& stamps) {
+    const char* name = entry.Name.c_str();
     struct stat st {};
     if (::fstatat(dfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
       entry.Kind = EntryKind::Other;
