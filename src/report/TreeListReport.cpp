@@ -60,8 +60,14 @@ void BuildLines(TreeNodeList& lines, bool intoPath, bool withDate, const LocaleF
   line.reserve(2 * LineLimit);
   for (TreeNode* record : lines) {
     MakeTreeListLine(line, *record, rootDepth, withDate, locale);
-    (intoPath ? record->Path : record->Text).assign(line);
-    (intoPath ? record->Text : record->Path) = NodeText();
+    // The relative name may borrow the full name's bytes: it goes first.
+    record->Text = NodeText();
+    if (intoPath) {
+      record->Path.assign(line);
+    } else {
+      record->Text.assign(line);
+      record->Path = NodeText();
+    }
     record->DiskPath = NodeText();
   }
 }

@@ -124,8 +124,8 @@ class CombinedMerge {
   // merge has passed it. Its names are let go at once, so the report built next does not add
   // to the peak of two whole scanned trees.
   static void ForgetNames(TreeNode& o) {
+    o.Text = NodeText();  // it may borrow from Path
     o.Path = NodeText();
-    o.Text = NodeText();
     o.DiskPath = NodeText();
   }
 

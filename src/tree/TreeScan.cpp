@@ -135,11 +135,11 @@ class TreeWalk {
   TreeNode* MakeRecord(std::size_t dirIndex, const DirEntry& entry, int32_t kind) {
     const TreeNode& dir = *list_[dirIndex];
     TreeNode* node = NewTreeRecord(state_, kind);
-    // Built in one reused buffer: each record then owns exactly its bytes.
+    // Built in one reused buffer; the relative name is the end of the full one and shares
+    // its block.
     path_.assign(dir.Path.view());
     AppendChildName(path_, entry.Name, true);
-    node->Path = path_;
-    node->Text = std::string_view(path_).substr(std::min(rootCut_, path_.size()));
+    NodeText::Split(path_, rootCut_, node->Path, node->Text);
     if (!dir.DiskPath.empty() || HasUpperCase(entry.Name)) {
       path_.assign((dir.DiskPath.empty() ? dir.Path : dir.DiskPath).view());
       AppendChildName(path_, entry.Name, false);
