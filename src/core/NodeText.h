@@ -52,16 +52,19 @@ class NodeText {
   // value of its own, or clears it, before it changes its Path). A copy of `end` owns its
   // bytes.
   static void Split(std::string_view text, std::size_t cut, NodeText& whole, NodeText& end) {
-    end.Release();
-    whole.Release();
-    if (text.empty()) return;
+    char* block = nullptr;
     const auto length = static_cast<uint32_t>(text.size());
     const auto from = static_cast<uint32_t>(std::min(cut, text.size()));
-    char* block = Allocate(2 * sizeof(uint32_t) + text.size() + 1);
-    std::memcpy(block, &length, sizeof length);
-    std::memcpy(block + sizeof length, &from, sizeof from);
-    std::memcpy(block + 2 * sizeof(uint32_t), text.data(), text.size());
-    block[2 * sizeof(uint32_t) + text.size()] = '\0';
+    if (!text.empty()) {  // filled before the old values go: `text` may be one of them
+      block = Allocate(2 * sizeof(uint32_t) + text.size() + 1);
+      std::memcpy(block, &length, sizeof length);
+      std::memcpy(block + sizeof length, &from, sizeof from);
+      std::memcpy(block + 2 * sizeof(uint32_t), text.data(), text.size());
+      block[2 * sizeof(uint32_t) + text.size()] = '\0';
+    }
+    end.Release();
+    whole.Release();
+    if (block == nullptr) return;
     whole.block_ = Tagged(block, Lender);
     if (from < length) end.block_ = Tagged(block, Lent);
   }

@@ -45,6 +45,10 @@ TEST(NodeText, SplitsOneBlockIntoAWholeAndItsEnd) {
   path = NodeText();
   EXPECT_EQ(copy, "/sub/a.bin");
   EXPECT_EQ(text, "line");
+  path = "/top/base/sub/a.bin";
+  NodeText::Split(path, 1, path, text);  // a text split from its own bytes
+  EXPECT_EQ(path, "/top/base/sub/a.bin");
+  EXPECT_EQ(text, "top/base/sub/a.bin");
   NodeText::Split("/top", 4, path, text);  // nothing left for the end
   EXPECT_EQ(path, "/top");
   EXPECT_TRUE(text.empty());
