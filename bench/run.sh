@@ -174,3 +174,8 @@ d=$(make_million)
 rss=$(/usr/bin/time -f %M "$cli" -t 5 --color never "$d/tree" 2>&1 >/dev/null | tail -n 1)
 printf '%-44s peak resident %s MiB (target < 1024)\n' "type 5 over $million entries" \
   "$((rss / 1024))"
+
+# Listing speed, memory per tree entry and deep trees (their own corpora and rows).
+tree_ratios_sourced=1
+# shellcheck source=bench/tree_ratios.sh
+source "$here/bench/tree_ratios.sh" "${1:-}"

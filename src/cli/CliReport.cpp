@@ -100,4 +100,10 @@ void WritePlainLines(const std::vector<std::string>& lines, std::ostream& out) {
   for (const std::string& line : lines) writer.Line(line, ColorBlack, false);
 }
 
+void WritePlainLines(const std::function<void(const std::function<void(std::string)>&)>& produce,
+                     std::ostream& out) {
+  ChunkedWriter writer(out);
+  produce([&writer](const std::string& line) { writer.Line(line, ColorBlack, false); });
+}
+
 }  // namespace kav::cli

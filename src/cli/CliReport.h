@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -26,5 +27,10 @@ void WriteColoredLines(const std::vector<ColoredLine>& lines, std::ostream& out,
 
 // Plain lines, one per line.
 void WritePlainLines(const std::vector<std::string>& lines, std::ostream& out);
+
+// Plain lines, one per line, as `produce` hands them to the sink it is given: a report of a
+// million rows is written without ever being held whole.
+void WritePlainLines(const std::function<void(const std::function<void(std::string)>&)>& produce,
+                     std::ostream& out);
 
 }  // namespace kav::cli

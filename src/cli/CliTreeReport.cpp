@@ -10,9 +10,16 @@ namespace {
 // A side-by-side report as "Save As" writes it: side by side, its side width the widest row
 // so nothing is cut; a summary-only report (Ovso) stacked.
 void WriteSideBySideReport(RunState& state, std::ostream& out) {
-  if (state.Options.OptOvso) return WritePlainLines(StackedFileLines(state, ""), out);
+  if (state.Options.OptOvso) {
+    return WritePlainLines(
+        [&state](const LineSink& lines) { WriteStackedFileLines(state, "", lines); }, out);
+  }
   state.MaxRowWidth = LongestSplitRow(state);
-  WritePlainLines(SideBySideFileLines(state, state.MaxRowWidth, ""), out);
+  WritePlainLines(
+      [&state](const LineSink& lines) {
+        WriteSideBySideFileLines(state, state.MaxRowWidth, "", lines);
+      },
+      out);
 }
 
 }  // namespace
@@ -22,7 +29,8 @@ void WriteTreeReport(RunState& state, std::ostream& out, bool colored) {
     case CompareType::ListNewTree:
       return WriteSingleListReport(state, out, colored);
     case CompareType::ListBothTrees:
-      return WritePlainLines(TreeListFileLines(state), out);
+      return WritePlainLines(
+          [&state](const LineSink& lines) { WriteTreeListFileLines(state, lines); }, out);
     case CompareType::TreeCompare:
       if (state.Options.OptLsbs) return WriteSideBySideReport(state, out);
       return WriteColoredLines(state.CombinedReport, out, colored);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/NodeText.h"
+
 namespace kav {
 
 enum NodeKind : int32_t {
@@ -23,11 +25,13 @@ inline constexpr uint32_t ColorBlue = 0xFF0000;
 inline constexpr uint32_t ColorGreen = 0x008000;
 inline constexpr uint32_t ColorMaroon = 0x000080;
 
-// One directory, file or report row of the tree engine.
+// One directory, file or report row of the tree engine. A tree of a million entries holds a
+// million of these, so the fields are packed (the small ones together) and the texts are
+// NodeText, one pointer each.
 struct TreeNode {
   int32_t Kind = NodeHdr;
   uint32_t Color = ColorBlack;
-  std::string ChangeCode;  // "   ", "* -", "I -", "D -", "ID-", "DD-"
+  InlineText<3> ChangeCode;  // "   ", "* -", "I -", "D -", "ID-", "DD-"
   uint8_t HasChanges = 0;
   // A file entry that is not a regular file (FIFO, socket, device, dangling link): listed
   // with size 0, never opened; a pair that needs its bytes is a failed comparison.
@@ -40,18 +44,18 @@ struct TreeNode {
   uint8_t StatError = 0;
   int32_t FileCount = 0;
   int32_t OldFileCount = 0;
-  int64_t Size = 0;  // file: bytes; directory: the whole sub-tree
-  int64_t OldSize = 0;
   int32_t ParentIndex = -1;
   int32_t Level = 0;
   uint32_t Date = 0;  // packed DOS date/time; 0 for directories
   uint32_t OldDate = 0;
   int32_t ViewNode = -1;  // index into RunState::CombinedTree, -1 for none
-  std::string Path;       // lower-cased full name (display and ordering only)
-  std::string Text;       // relative name after the scan, later the report line
+  int64_t Size = 0;       // file: bytes; directory: the whole sub-tree
+  int64_t OldSize = 0;
+  NodeText Path;  // lower-cased full name (display and ordering only)
+  NodeText Text;  // relative name after the scan, later the report line
   // The name as it is on disk, the only text used for I/O; empty when it equals Path (see
   // IoPath in tree/TreeRecords.h).
-  std::string DiskPath;
+  NodeText DiskPath;
 };
 
 // Owns every TreeNode of a run. The four record lists only point into it, so a record that

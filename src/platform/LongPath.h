@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace kav {
@@ -24,10 +25,29 @@ class ResolvedPath {
   const char* Name() const { return name_; }
 
  private:
+  bool StartFromWalk(const std::string& path, std::size_t& pos);
+  void OpenPiece(const std::string& piece);
+
   int fd_;
   std::string rest_;
   const char* name_;
   bool ok_ = true;
 };
+
+// While one lives, the thread's ResolvedPaths keep the deepest directory they opened and
+// start the next long path below it when it lies inside: a depth-first walk then opens a
+// piece or two per directory instead of every piece from the root, so the work per
+// directory no longer grows with its depth. Scopes nest; the last one to go closes what is
+// kept. A walk is short-lived: a directory renamed while it runs is found under its old name.
+class LongPathWalk {
+ public:
+  LongPathWalk();
+  ~LongPathWalk();
+  LongPathWalk(const LongPathWalk&) = delete;
+  LongPathWalk& operator=(const LongPathWalk&) = delete;
+};
+
+// How many directories ResolvedPath has opened on this thread (for tests that count work).
+std::size_t ResolvedPiecesOpened();
 
 }  // namespace kav

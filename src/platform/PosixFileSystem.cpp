@@ -7,6 +7,8 @@
 #include <array>
 #include <cerrno>
 #include <ctime>
+#include <system_error>
+#include <thread>
 
 #include "platform/DosTime.h"
 #include "platform/FileSystem.h"
@@ -200,32 +202,61 @@ class PosixFileSystem final : public FileSystem {
   }
 
   // Reads every entry of an open directory. readdir() gives NULL both at the end and on an
-  // error; only errno tells them apart.
+  // error; only errno tells them apart. The names come first, the facts of the entries whose
+  // kind the listing does not settle after them (see DescribeEntries). `namesOnly` takes a
+  // regular file's or a special file's kind from the listing and states only links and
+  // entries of unknown kind.
   static int ReadEntries(DIR* handle, std::vector<DirEntry>& out, const ListPoll& poll,
                          bool namesOnly) {
-    const int dfd = ::dirfd(handle);
-    StampCache stamps;
+    const std::size_t first = out.size();
+    std::vector<bool> settled;
     for (std::size_t seen = 1;; ++seen) {
       if (poll && seen % ListPollEntries == 0 && !poll()) return ECANCELED;
       errno = 0;
       struct dirent* e = ::readdir(handle);
-      if (e == nullptr) return errno;
+      if (e == nullptr) {
+        const int error = errno;
+        if (error == 0) DescribeEntries(::dirfd(handle), out, first, settled);
+        return error;
+      }
       std::string_view name = e->d_name;
       if (name == "." || name == "..") continue;
       DirEntry& entry = out.emplace_back();
       entry.Name = name;
-      if (e->d_type == DT_DIR) {
-        entry.Kind = EntryKind::Directory;  // directories carry no size or stamp
-      } else if (namesOnly && e->d_type == DT_REG) {
-        entry.Kind = EntryKind::File;
-      } else if (namesOnly && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) {
+      // Directories carry no size or stamp; the rest is described once the names are in.
+      entry.Kind = e->d_type == DT_DIR ? EntryKind::Directory : EntryKind::File;
+      const bool kindKnown = e->d_type != DT_LNK && e->d_type != DT_UNKNOWN;
+      if (namesOnly && kindKnown && e->d_type != DT_DIR && e->d_type != DT_REG) {
         entry.Kind = EntryKind::Other;  // a FIFO, socket or device
-      } else {
-        DescribeEntry(dfd, e->d_name, entry, stamps);
       }
+      settled.push_back(e->d_type == DT_DIR || (namesOnly && kindKnown));
     }
   }
 
+  // Stats every entry from `first` on whose kind the listing left open. Looking a name up
+  // is most of a listing's cost, and it waits on nothing but the processor, so a large
+  // directory shares it with a second thread; each entry is written by one thread only.
+  static void DescribeEntries(int dfd, std::vector<DirEntry>& out, std::size_t first,
+                              const std::vector<bool>& settled) {
+    constexpr std::size_t SharedFrom = 2048;
+    const std::size_t count = out.size() - first;
+    const auto describe = [dfd, &out, first, &settled](std::size_t from, std::size_t to) {
+      StampCache stamps;
+      for (std::size_t k = from; k < to; ++k) {
+        if (!settled[k - first]) DescribeEntry(dfd, out[k], stamps);
+      }
+    };
+    const std::size_t middle = first + count / 2;
+    std::thread helper;
+    if (count >= SharedFrom) {
+      try {
+        helper = std::thread(describe, middle, out.size());
+      } catch (const std::system_error&) {  // no thread to be had: one does it all
+      }
+    }
+    describe(first, helper.joinable() ? middle : out.size());
+    if (helper.joinable()) helper.join();
+  }
   // A directory's size in bytes hints at its entry count (ext4 spends some 35 bytes on an
   // entry); room made at once spares a large listing its repeated moves. Room that stays
   // unused costs address space only.
@@ -238,7 +269,8 @@ class PosixFileSystem final : public FileSystem {
     out.reserve(out.size() + std::min(hint, MostReserved));
   }
 
-  static void DescribeEntry(int dfd, const char* name, DirEntry& entry, StampCache& stamps) {
+  static void DescribeEntry(int dfd, DirEntry& entry, StampCache& stamps) {
+    const char* name = entry.Name.c_str();
     struct stat st {};
     if (::fstatat(dfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
       entry.Kind = EntryKind::Other;

@@ -114,6 +114,11 @@ std::string FileStatusText(std::string_view changeCode) {
 void BuildCombinedReport(RunContext& ctx) {
   RunState& state = ctx.State;
   state.CombinedReport.clear();
+  // About a line per listed record (filter messages only stand for hidden rows) and some
+  // forty more: room made once spares a large report the moves, and the doubled peak, of a
+  // growing list. Should it not suffice, the list still grows.
+  constexpr std::size_t FixedLines = 64;
+  if (!state.Options.OptOvso) state.CombinedReport.reserve(state.NewTreeLines.size() + FixedLines);
   ColoredLineWriter out(state.CombinedReport);
   AddHeader(state, out);
   if (state.Options.OptOvso) {

@@ -20,6 +20,13 @@ SideLayout MakeSide(const std::string& root, const RunContext& ctx) {
   return side;
 }
 
+// Once a row has its text, the split viewers and the saved layouts read only that: the full
+// names, a block per record of two whole trees, are let go as the rows are written.
+void ForgetPaths(TreeNode& row) {
+  row.Path = NodeText();
+  row.DiskPath = NodeText();
+}
+
 // Writes every row's text, the New row beside its Old row, until a halt.
 void FormatRows(RunContext& ctx) {
   RunState& state = ctx.State;
@@ -37,7 +44,11 @@ void FormatRows(RunContext& ctx) {
     const bool hasRight = static_cast<std::size_t>(k) < state.OldTreeLines.size();
     TreeNode* s = hasRight ? state.OldTreeLines[k] : nullptr;
     r.Text = LeftRowText(r, s, left);
-    if (s != nullptr && !state.Options.OptOvso) s->Text = RightRowText(*s, right);
+    if (s != nullptr && !state.Options.OptOvso) {
+      s->Text = RightRowText(*s, right);
+      ForgetPaths(*s);
+    }
+    ForgetPaths(r);
     previousText = r.Text;
   }
 }

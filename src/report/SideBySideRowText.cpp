@@ -61,8 +61,8 @@ std::string LeftRowText(const TreeNode& r, const TreeNode* s, const SideLayout& 
     const std::string sizes = besideDir ? Sizes(sep, r.Size, s->Size) : Sizes(sep, r.Size);
     return Finished(EntryHead(r, r.ChangeCode, side) + sizes);
   }
-  if (r.Kind != NodeFile) return r.Text;
-  const std::string_view code = IsTooLarge(r.Size) ? std::string_view("Err") : r.ChangeCode;
+  if (r.Kind != NodeFile) return r.Text.str();
+  const std::string_view code = IsTooLarge(r.Size) ? std::string_view("Err") : r.ChangeCode.view();
   std::string text = EntryHead(r, code, side);
   if (r.ChangeCode == "* -") {
     const int64_t oldSize = s != nullptr ? PrintedFileSize(s->Size) : 0;
@@ -75,7 +75,7 @@ std::string RightRowText(const TreeNode& s, const SideLayout& side) {
   if (s.Kind == NodeDir) {
     return Finished(EntryHead(s, s.ChangeCode, side) + Sizes(side.ThousandsSeparator, s.Size));
   }
-  if (s.Kind != NodeFile) return s.Text;
+  if (s.Kind != NodeFile) return s.Text.str();
   return Finished(EntryHead(s, s.ChangeCode, side));
 }
 

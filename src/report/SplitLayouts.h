@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,5 +29,12 @@ std::vector<std::string> SideBySideFileLines(const RunState& state, int sideWidt
 // is `title`, or one blank when it is empty; under Ovso (a summary-only report) the file is
 // the title line, a blank line and the summary rows, and `title` is not used.
 std::vector<std::string> StackedFileLines(const RunState& state, std::string_view title);
+
+// The same layouts handed out a line at a time, so a writer never holds the whole report.
+using LineSink = std::function<void(std::string)>;
+void WriteTreeListFileLines(const RunState& state, const LineSink& lines);
+void WriteSideBySideFileLines(const RunState& state, int sideWidth, std::string_view title,
+                              const LineSink& lines);
+void WriteStackedFileLines(const RunState& state, std::string_view title, const LineSink& lines);
 
 }  // namespace kav

@@ -49,8 +49,10 @@ void MakeTreeListLine(std::string& line, const TreeNode& record, int rootDepth, 
 }
 
 // Builds every line of a scanned list for its root, into Path (type 5) or Text (type 6).
-// A listing has one line per entry: the lines are built in one reused buffer and copied into
-// the record's own string, whose storage (the full path it held) is mostly big enough.
+// A listing has one line per entry: the lines are built in one reused buffer. Once a record
+// holds its line, its other name is read by nothing any more (the list viewers show the
+// lines, and colour by kind), so it is let go: a listing of a million entries would
+// otherwise keep a million paths it never shows.
 void BuildLines(TreeNodeList& lines, bool intoPath, bool withDate, const LocaleFacts& locale) {
   if (lines.empty()) return;
   const int rootDepth = PathDepth(lines.front()->Path);
@@ -58,7 +60,15 @@ void BuildLines(TreeNodeList& lines, bool intoPath, bool withDate, const LocaleF
   line.reserve(2 * LineLimit);
   for (TreeNode* record : lines) {
     MakeTreeListLine(line, *record, rootDepth, withDate, locale);
-    (intoPath ? record->Path : record->Text).assign(line);
+    // The relative name may borrow the full name's bytes: it goes first.
+    record->Text = NodeText();
+    if (intoPath) {
+      record->Path.assign(line);
+    } else {
+      record->Text.assign(line);
+      record->Path = NodeText();
+    }
+    record->DiskPath = NodeText();
   }
 }
 
@@ -89,7 +99,8 @@ void ListNewTree(RunContext& ctx) {
   SummaryRecord(state, state.NewTreeLines)->Path =
       Format(pattern, {int64_t{state.Totals.TotalDirs}, int64_t{state.Totals.TotalFiles}});
   state.ReportLines.reserve(state.ReportLines.size() + state.NewTreeLines.size());
-  for (const TreeNode* record : state.NewTreeLines) state.ReportLines.push_back(record->Path);
+  for (const TreeNode* record : state.NewTreeLines)
+    state.ReportLines.emplace_back(record->Path.view());
 }
 
 void ListBothTrees(RunContext& ctx) {

@@ -107,6 +107,7 @@ class CombinedMerge {
       pendingChanged_ = false;
       if (n.Unlisted != 0) MarkUnlisted(n);
       ++s_.Totals.PairedDirs;
+      ForgetNames(o);
       return;
     }
     n.OldDate = o.Date;
@@ -121,6 +122,16 @@ class CombinedMerge {
       ++s_.Totals.ChangedFiles;
     }
     Append(&n);
+    ForgetNames(o);
+  }
+
+  // A paired Old record is never listed: its facts now stand in its New partner, and the
+  // merge has passed it. Its names are let go at once, so the report built next does not add
+  // to the peak of two whole scanned trees.
+  static void ForgetNames(TreeNode& o) {
+    o.Text = NodeText();  // it may borrow from Path
+    o.Path = NodeText();
+    o.DiskPath = NodeText();
   }
 
   void Finish() {

@@ -10,8 +10,8 @@ void ReleaseTreeRecords(RunState& state) {
   state.TreeNodes.Clear();
 }
 
-const std::string& IoPath(const TreeNode& node) {
-  return node.DiskPath.empty() ? node.Path : node.DiskPath;
+std::string IoPath(const TreeNode& node) {
+  return (node.DiskPath.empty() ? node.Path : node.DiskPath).str();
 }
 
 std::string LastComponent(std::string_view path) {

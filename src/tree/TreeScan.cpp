@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/IoFailures.h"
+#include "platform/LongPath.h"
 #include "text/Format.h"
 #include "text/PrintableText.h"
 #include "tree/TreeProgress.h"
@@ -134,15 +135,15 @@ class TreeWalk {
   TreeNode* MakeRecord(std::size_t dirIndex, const DirEntry& entry, int32_t kind) {
     const TreeNode& dir = *list_[dirIndex];
     TreeNode* node = NewTreeRecord(state_, kind);
-    // Sized once: growing a path by its name would move it for most records.
-    node->Path.reserve(dir.Path.size() + 1 + entry.Name.size());
-    node->Path = dir.Path;
-    AppendChildName(node->Path, entry.Name, true);
-    node->Text.assign(node->Path, std::min(rootCut_, node->Path.size()));
+    // Built in one reused buffer; the relative name is the end of the full one and shares
+    // its block.
+    path_.assign(dir.Path.view());
+    AppendChildName(path_, entry.Name, true);
+    NodeText::Split(path_, rootCut_, node->Path, node->Text);
     if (!dir.DiskPath.empty() || HasUpperCase(entry.Name)) {
-      node->DiskPath.reserve(IoPath(dir).size() + 1 + entry.Name.size());
-      node->DiskPath = IoPath(dir);
-      AppendChildName(node->DiskPath, entry.Name, false);
+      path_.assign((dir.DiskPath.empty() ? dir.Path : dir.DiskPath).view());
+      AppendChildName(path_, entry.Name, false);
+      node->DiskPath = path_;
     }
     node->ParentIndex = static_cast<int32_t>(dirIndex);
     node->Level = dir.Level + 1;
@@ -207,6 +208,7 @@ class TreeWalk {
   std::vector<DirEntry> entries_;
   TreeNodeList children_;
   TreeNodeList subDirs_;
+  std::string path_;
   bool lastWasDir_ = true;
 };
 
@@ -214,7 +216,7 @@ class TreeWalk {
 
 void SortChildren(TreeNodeList& list, std::size_t d, std::size_t f, std::size_t e,
                   const bool& haltRequested) {
-  const std::string& dir = list[d]->Path;
+  const std::string_view dir = list[d]->Path;
   const std::size_t prefix = dir.size() + (!dir.empty() && dir.back() == '/' ? 0 : 1);
   if (haltRequested) return;
   SortRange(list, d + 1, f, prefix);
@@ -233,6 +235,10 @@ void ScanTree(RunContext& ctx, TreeNodeList& list, const std::string& root) {
   totals.EntryCount = 0;
   const bool endsWithSlash = !root.empty() && root.back() == '/';
   const std::size_t rootCut = endsWithSlash ? root.size() - 1 : root.size();
+  // Directories are listed depth first, each below the one before it as often as not: the
+  // walk keeps the deepest one opened, so a deep tree is not resolved from the root again
+  // for each of its directories.
+  const LongPathWalk keepDeepest;
   TreeWalk(ctx, list, rootCut).Run(top);
 }
 

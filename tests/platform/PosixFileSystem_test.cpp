@@ -214,5 +214,31 @@ TEST(PosixFileSystem, StatAndIsDirectoryFollowLinks) {
   EXPECT_FALSE(fs.Stat(tree.Path("none"), entry));
 }
 
+// A directory large enough for its entries to be described by two threads: every entry still
+// carries its own facts, whichever thread stated it.
+TEST(PosixFileSystem, DescribesEveryEntryOfALargeDirectory) {
+  TempTree tree;
+  constexpr int Files = 5000;
+  for (int k = 0; k < Files; ++k) {
+    tree.SizedFile("f" + std::to_string(k), static_cast<std::size_t>(k % 97),
+                   TempTree::DefaultTime + 2 * (k % 3));
+  }
+  tree.Dir("sub");
+  tree.Symlink("f7", "link");
+  tree.Fifo("pipe");
+  auto entries = ListByName(tree.Root());
+  ASSERT_EQ(entries.size(), Files + 3u);
+  for (int k = 0; k < Files; ++k) {
+    const DirEntry& e = entries["f" + std::to_string(k)];
+    ASSERT_EQ(e.Kind, EntryKind::File) << k;
+    ASSERT_EQ(e.Size, k % 97) << k;
+    ASSERT_EQ(e.Stamp, PackDosTime(TempTree::DefaultTime + 2 * (k % 3))) << k;
+  }
+  EXPECT_EQ(entries["sub"].Kind, EntryKind::Directory);
+  EXPECT_EQ(entries["link"].Size, 7);
+  EXPECT_TRUE(entries["link"].IsLink);
+  EXPECT_EQ(entries["pipe"].Kind, EntryKind::Other);
+}
+
 }  // namespace
 }  // namespace kav

@@ -4,6 +4,7 @@
 
 #include "platform/DosTime.h"
 #include "platform/FaultyFileSystem.h"
+#include "platform/LongPath.h"
 #include "support/DeepTree.h"
 #include "support/TreeRunFixture.h"
 #include "tree/TreeRecords.h"
@@ -236,6 +237,21 @@ TEST(ScanTree, WalksATreeDeeperThanThePathLimitWhole) {
   EXPECT_EQ(leaf.Size, 12);
   EXPECT_EQ(list[0]->Size, 12);
   EXPECT_EQ(run.state.Totals.UnreadableDirs, 0);
+}
+
+// Each directory of a deep chain is listed below the one before it, not resolved from the
+// root again: the directories opened on the way grow with the depth, not with its square.
+TEST(ScanTree, OpensAFewDirectoriesPerLevelOfADeepTree) {
+  TempTree tree;
+  constexpr int Levels = 60;  // paths of up to 15,000 bytes
+  test::DeepTree deep(tree.Root(), Levels, 250, "leaf", "x", TempTree::DefaultTime);
+  TreeRun run;
+  const std::size_t before = ResolvedPiecesOpened();
+  const TreeNodeList list = Scan(run, DirOf(tree));
+  const std::size_t opened = ResolvedPiecesOpened() - before;
+  ASSERT_EQ(list.size(), Levels + 2u);
+  EXPECT_EQ(list.back()->Size, 1);
+  EXPECT_LE(opened, Levels / 4u) << "directories opened to reach " << Levels << " levels";
 }
 
 TEST(ScanTree, LetsEventsRunEvery150FilesAndAtEachDirectoryStart) {
