@@ -23,10 +23,12 @@ class PairReadAhead::Directories {
     for (const Held& held : held_) {
       if (held.Path == dir) return held.Dir;
     }
+    // Opened before the slot changes: a slot must never pair one directory's path with another
+    // directory's handle, or a later pair would be read from the wrong directory.
+    Held fresh{std::string(dir), fs_.OpenDirectory(std::string(dir))};
     Held& slot = held_[next_];
     next_ = (next_ + 1) % held_.size();
-    slot.Path = std::string(dir);
-    slot.Dir = fs_.OpenDirectory(slot.Path);
+    slot = std::move(fresh);
     return slot.Dir;
   }
 
@@ -136,8 +138,7 @@ void PairReadAhead::Submit(Request request) {
 
 void PairReadAhead::Post() {
   if (unposted_.empty()) return;
-  std::vector<Slot*> batch;
-  batch.swap(unposted_);
+  const std::vector<Slot*> batch = unposted_;
   // The slots outlive their job: the destructor joins the workers before it drops the slots.
   auto job = workers_->Post([batch, this] {
     for (Slot* s : batch) {
@@ -150,6 +151,7 @@ void PairReadAhead::Post() {
     }
   });
   for (Slot* s : batch) s->job = job;
+  unposted_.clear();  // only now: should posting fail, Take posts these slots again
 }
 
 PairReadAhead::Pair PairReadAhead::Take() {

@@ -1,6 +1,7 @@
 #include "platform/ReadWorkers.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace kav {
 
@@ -14,7 +15,13 @@ class ReadWorkers::Job {
 
 ReadWorkers::ReadWorkers(std::size_t threads) {
   threads_.reserve(threads);
-  for (std::size_t k = 0; k < threads; ++k) threads_.emplace_back([this] { Serve(); });
+  for (std::size_t k = 0; k < threads; ++k) {
+    try {
+      threads_.emplace_back([this] { Serve(); });
+    } catch (const std::system_error&) {
+      break;  // no more threads to be had: the pool works with those it has, or Finish does all
+    }
+  }
 }
 
 ReadWorkers::~ReadWorkers() {

@@ -74,7 +74,7 @@ bool PrintSession::Print(const PrintJob& job) {
       Painted();
     }
   }
-  return painter.end();
+  return End(painter, job.DocName);
 }
 
 bool PrintSession::Print(const ColoredDocument& document) {
@@ -102,7 +102,14 @@ bool PrintSession::Print(const ColoredDocument& document) {
     ++line;
     Painted();
   }
-  return painter.end();
+  return End(painter, document.Title);
+}
+
+// A job the printer cannot finish (a full disk under a PDF file, say) is named as failed.
+bool PrintSession::End(QPainter& painter, const std::string& docName) {
+  if (painter.end()) return true;
+  error_ = QStringLiteral("The printer could not finish the job \"%1\".").arg(ToQt(docName));
+  return false;
 }
 
 }  // namespace kav::ui

@@ -36,6 +36,7 @@ class PrintSession {
 
  private:
   bool Begin(QPainter& painter, const std::string& docName);
+  bool End(QPainter& painter, const std::string& docName);
   void Painted();
 
   QPrinter& printer_;

@@ -42,17 +42,18 @@ std::string PairSelectionText(const PairList& pairs) {
 }
 
 void CheckPairs(PairList& pairs, const SelectableFiles& news, const SelectableFiles& olds) {
-  for (std::size_t k = pairs.size(); k-- > 0;) {
-    PairEntry& pair = pairs[k];
+  // One pass that keeps the listed pairs in order: erasing one at a time would be quadratic.
+  std::size_t kept = 0;
+  for (PairEntry& pair : pairs) {
     const SelectableFile* n = ListedSide(news, pair.New, pair.NewDisk);
     const SelectableFile* o = ListedSide(olds, pair.Old, pair.OldDisk);
-    if (n == nullptr || o == nullptr) {
-      pairs.erase(pairs.begin() + static_cast<std::ptrdiff_t>(k));
-      continue;
-    }
+    if (n == nullptr || o == nullptr) continue;
     pair.NewDisk = n->Disk;
     pair.OldDisk = o->Disk;
+    if (&pairs[kept] != &pair) pairs[kept] = std::move(pair);
+    ++kept;
   }
+  pairs.erase(pairs.begin() + static_cast<std::ptrdiff_t>(kept), pairs.end());
 }
 
 std::vector<SelectedPair> ListedPairs(const PairList& pairs, const SelectableFiles& news,
@@ -67,11 +68,18 @@ std::vector<SelectedPair> ListedPairs(const PairList& pairs, const SelectableFil
 }
 
 void RemovePairRows(PairList& pairs, std::vector<int> rows) {
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-    if (*row >= 0 && *row < static_cast<int>(pairs.size())) pairs.erase(pairs.begin() + *row);
+  std::vector<bool> drop(pairs.size(), false);
+  for (int row : rows) {
+    if (row >= 0 && row < static_cast<int>(pairs.size()))
+      drop[static_cast<std::size_t>(row)] = true;
   }
+  std::size_t kept = 0;
+  for (std::size_t k = 0; k < pairs.size(); ++k) {
+    if (drop[k]) continue;
+    if (kept != k) pairs[kept] = std::move(pairs[k]);
+    ++kept;
+  }
+  pairs.erase(pairs.begin() + static_cast<std::ptrdiff_t>(kept), pairs.end());
 }
 
 }  // namespace kav
