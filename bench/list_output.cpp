@@ -49,7 +49,7 @@ void FillSplit(RunState& state, int rows) {
   state.Panel.MnCbOldDirNm = "/data/old";
   state.Split.LeftHeader = "Ref#  Codes ...Lvl#  New Directory/File-Name";
   state.Split.RightHeader = "Ref#  Codes ...Lvl#  Old Directory/File-Name";
-  auto add = [&](TreeNodeList& list, int kind, uint32_t color, std::string text) {
+  auto add = [&](TreeNodeList& list, uint8_t kind, uint32_t color, std::string text) {
     TreeNode* node = state.TreeNodes.Add();
     node->Kind = kind;
     node->Color = color;

@@ -10,7 +10,7 @@
 
 namespace kav {
 
-enum NodeKind : int32_t {
+enum NodeKind : uint8_t {
   NodeHdr = 0,      // text row without tree meaning
   NodeDir = 1,      // directory
   NodeFile = 2,     // file
@@ -29,16 +29,16 @@ inline constexpr uint32_t ColorMaroon = 0x000080;
 // million of these, so the fields are packed (the small ones together) and the texts are
 // NodeText, one pointer each.
 struct TreeNode {
-  int32_t Kind = NodeHdr;
   uint32_t Color = ColorBlack;
+  uint8_t Kind = NodeHdr;    // a NodeKind
   InlineText<3> ChangeCode;  // "   ", "* -", "I -", "D -", "ID-", "DD-"
-  uint8_t HasChanges = 0;
+  uint8_t HasChanges : 1 = 0;
   // A file entry that is not a regular file (FIFO, socket, device, dangling link): listed
   // with size 0, never opened; a pair that needs its bytes is a failed comparison.
-  uint8_t NotRegular = 0;
+  uint8_t NotRegular : 1 = 0;
   // A directory whose entries are unknown: it could not be listed, or (once paired) its
   // partner could not be. Nothing below it is called inserted or deleted.
-  uint8_t Unlisted = 0;
+  uint8_t Unlisted : 1 = 0;
   // The errno value when the entry's facts could not be read (size and stamp unknown): it is
   // named when scanned, and a pair with it is a failed comparison whatever its sizes say.
   uint8_t StatError = 0;

@@ -21,7 +21,7 @@ std::string LastComponent(std::string_view path) {
   return std::string(path);
 }
 
-TreeNode* NewTreeRecord(RunState& state, int32_t kind) {
+TreeNode* NewTreeRecord(RunState& state, uint8_t kind) {
   TreeNode* node = state.TreeNodes.Add();
   node->Kind = kind;
   return node;

@@ -22,6 +22,6 @@ std::string IoPath(const TreeNode& node);
 std::string LastComponent(std::string_view path);
 
 // A fresh record from the run's pool, owned by the pool.
-TreeNode* NewTreeRecord(RunState& state, int32_t kind);
+TreeNode* NewTreeRecord(RunState& state, uint8_t kind);
 
 }  // namespace kav

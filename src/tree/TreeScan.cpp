@@ -132,7 +132,7 @@ class TreeWalk {
     for (std::size_t k = children_.size(); k > fileEnd; --k) pending_.push_back(children_[k - 1]);
   }
 
-  TreeNode* MakeRecord(std::size_t dirIndex, const DirEntry& entry, int32_t kind) {
+  TreeNode* MakeRecord(std::size_t dirIndex, const DirEntry& entry, uint8_t kind) {
     const TreeNode& dir = *list_[dirIndex];
     TreeNode* node = NewTreeRecord(state_, kind);
     // Built in one reused buffer; the relative name is the end of the full one and shares

@@ -32,7 +32,7 @@ TEST(WriteLine, ColoursOnlyWhenAskedAndNeverBlack) {
 TEST(WriteSingleListReport, TreeRunRecordsEveryRowsColour) {
   RunState state;
   state.ListNewTreeRun = true;
-  for (int32_t kind : {NodeHdr, NodeDir, NodeFile}) {
+  for (uint8_t kind : {NodeHdr, NodeDir, NodeFile}) {
     TreeNode* node = state.TreeNodes.Add();
     node->Kind = kind;
     node->Color = ColorBlack;

@@ -97,7 +97,7 @@ TEST(SingleRowColor, ShortAndSingleCharacterLines) {
 
 // A type 5 state whose rows are described by hand-made records.
 struct TreeRow {
-  int32_t Kind;
+  uint8_t Kind;
   int32_t Parent;
   std::string Line;
 };

@@ -27,7 +27,7 @@ struct ReportRows {
     state.StartStamp = "12/08/24 09:30";
   }
 
-  TreeNode* Add(TreeNodeList& list, int32_t kind, std::string path, std::string code,
+  TreeNode* Add(TreeNodeList& list, uint8_t kind, std::string path, std::string code,
                 int64_t size = 0, uint32_t color = ColorBlack) {
     TreeNode* node = state.TreeNodes.Add();
     node->Kind = kind;

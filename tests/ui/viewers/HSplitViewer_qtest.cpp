@@ -22,7 +22,7 @@ using namespace kav::ui;
 
 namespace {
 
-void AddRow(RunState& state, TreeNodeList& list, int kind, const std::string& text,
+void AddRow(RunState& state, TreeNodeList& list, uint8_t kind, const std::string& text,
             uint32_t color = ColorBlack) {
   TreeNode* node = state.TreeNodes.Add();
   node->Kind = kind;

@@ -7,8 +7,8 @@
 
 namespace kav::test {
 
-inline TreeNode* AddListRow(RunState& state, TreeNodeList& list, int kind, const std::string& text,
-                            uint32_t color) {
+inline TreeNode* AddListRow(RunState& state, TreeNodeList& list, uint8_t kind,
+                            const std::string& text, uint32_t color) {
   TreeNode* node = state.TreeNodes.Add();
   node->Kind = kind;
   node->Text = text;

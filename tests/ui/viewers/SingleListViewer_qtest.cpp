@@ -49,7 +49,7 @@ void FillTreeListing(RunState& state) {
   state.Options.OptLdeo = true;
   struct Row {
     const char* text;
-    int kind;
+    uint8_t kind;
     int parent;
   } rows[] = {{"root", NodeDir, -1}, {"a", NodeDir, 0},     {"b", NodeDir, 0},
               {"b/x", NodeDir, 2},   {"file", NodeFile, 3}, {"OPTIONS = Ldeo", NodeHdr, -1}};

@@ -27,7 +27,7 @@ using namespace kav::ui;
 
 namespace {
 
-TreeNode* AddRow(RunState& state, TreeNodeList& list, int kind, const std::string& text,
+TreeNode* AddRow(RunState& state, TreeNodeList& list, uint8_t kind, const std::string& text,
                  uint32_t color = ColorBlack) {
   TreeNode* node = state.TreeNodes.Add();
   node->Kind = kind;

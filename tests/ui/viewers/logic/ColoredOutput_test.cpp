@@ -33,7 +33,7 @@ TEST(SingleColoredLines, TakesATreeListingsColoursFromItsRecordsInOrder) {
   RunState state;
   state.ListNewTreeRun = true;
   state.Options.OptLdeo = true;
-  const int kinds[] = {NodeHdr, NodeDir, NodeDir, NodeFile};
+  const uint8_t kinds[] = {NodeHdr, NodeDir, NodeDir, NodeFile};
   const int parents[] = {-1, 0, 1, 2};
   for (int i = 0; i < 4; ++i) {
     TreeNode* node = state.TreeNodes.Add();

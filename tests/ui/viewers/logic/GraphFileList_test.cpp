@@ -12,7 +12,7 @@ constexpr uint32_t Stamp(unsigned year, unsigned month, unsigned day) {
 
 class DirectoryFilesTest : public testing::Test {
  protected:
-  TreeNode* Add(int kind, const std::string& path, int level, const std::string& code = "   ") {
+  TreeNode* Add(uint8_t kind, const std::string& path, int level, const std::string& code = "   ") {
     TreeNode* node = state.TreeNodes.Add();
     node->Kind = kind;
     node->Path = path;

@@ -6,7 +6,7 @@
 namespace kav {
 namespace {
 
-TreeNode* AddRow(RunState& state, TreeNodeList& list, int kind, const std::string& text,
+TreeNode* AddRow(RunState& state, TreeNodeList& list, uint8_t kind, const std::string& text,
                  uint32_t color = ColorBlack) {
   TreeNode* node = state.TreeNodes.Add();
   node->Kind = kind;
@@ -45,7 +45,7 @@ TEST(HSplitLogic, TopListColoursTextRowsItsOwnWay) {
   RunState state;
   state.TreeCompareRun = true;
   struct Case {
-    int kind;
+    uint8_t kind;
     const char* text;
     uint32_t stored;
     uint32_t top;

@@ -7,7 +7,7 @@
 namespace kav {
 namespace {
 
-TreeNode* AddRow(RunState& state, TreeNodeList& list, int kind, const std::string& text) {
+TreeNode* AddRow(RunState& state, TreeNodeList& list, uint8_t kind, const std::string& text) {
   TreeNode* node = state.TreeNodes.Add();
   node->Kind = kind;
   node->Text = text;
