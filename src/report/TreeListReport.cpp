@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "platform/FreeMemory.h"
 #include "report/TreeNames.h"
 #include "text/CharacterCut.h"
 #include "text/DateText.h"
@@ -48,13 +49,12 @@ void MakeTreeListLine(std::string& line, const TreeNode& record, int rootDepth, 
   if (line.size() > LineLimit) line = CutCharacters(line, LineLimit);
 }
 
-// Builds the line of every record of a scanned list and hands it to `keep` with its record.
-// A listing has one line per entry: the lines are built in one reused buffer. Once a line is
-// built, the record's names are read by nothing any more (the list viewers show the lines,
-// and colour by kind), so they are let go: a listing of a million entries would otherwise
-// keep a million paths it never shows.
-template <class Keep>
-void BuildLines(TreeNodeList& lines, bool withDate, const LocaleFacts& locale, Keep keep) {
+// Builds every line of a scanned list for its root, into Path (type 5) or Text (type 6).
+// A listing has one line per entry: the lines are built in one reused buffer. Once a record
+// holds its line, its other names are read by nothing any more (the list viewers show the
+// lines, and colour by kind), so they are let go: a listing of a million entries would
+// otherwise keep a million full paths it never shows.
+void BuildLines(TreeNodeList& lines, bool intoPath, bool withDate, const LocaleFacts& locale) {
   if (lines.empty()) return;
   const int rootDepth = PathDepth(lines.front()->Path);
   std::string line;
@@ -63,16 +63,27 @@ void BuildLines(TreeNodeList& lines, bool withDate, const LocaleFacts& locale, K
     MakeTreeListLine(line, *record, rootDepth, withDate, locale);
     // The relative name may borrow the full name's bytes: it goes first.
     record->Text = NodeText();
-    record->Path = NodeText();
+    if (intoPath) {
+      record->Path.assign(line);
+    } else {
+      record->Text.assign(line);
+      record->Path = NodeText();
+    }
     record->DiskPath = NodeText();
-    keep(*record, line);
   }
 }
 
-// Type 6 keeps each line in its record's Text, the row the split viewers show.
-void KeepLinesInRecords(TreeNodeList& lines, const LocaleFacts& locale) {
-  BuildLines(lines, false, locale,
-             [](TreeNode& record, const std::string& line) { record.Text.assign(line); });
+// The single list viewer shows ReportLines and colours the rows by their records' kinds, so
+// a type 5 line moves from its record into ReportLines. The full paths the lines replaced are
+// handed back to the system first: ReportLines would otherwise add its million strings to
+// the scan's high-water mark.
+void MoveLinesToReport(TreeNodeList& lines, StringList& report) {
+  ReturnFreedMemory();
+  report.reserve(report.size() + lines.size());
+  for (TreeNode* record : lines) {
+    report.emplace_back(record->Path.view());
+    record->Path = NodeText();
+  }
 }
 
 TreeNode* SummaryRecord(RunState& state, TreeNodeList& lines) {
@@ -93,31 +104,26 @@ std::string TreeListLine(const TreeNode& record, int rootDepth, bool withDate,
 void ListNewTree(RunContext& ctx) {
   RunState& state = ctx.State;
   ScanTree(ctx, state.NewTreeLines, state.NewDirName);
+  BuildLines(state.NewTreeLines, true, state.Options.OptItdt, ctx.Locale);
   state.SummaryTopLine = 0;
   state.SummaryTotalsLine = static_cast<int32_t>(state.NewTreeLines.size()) + 1;
   const char* pattern = state.Options.OptLdeo
                             ? "Single Tree List Summary - Dirs = %d Files = %d OPTIONS = Ldeo"
                             : "Single Tree List Summary - Dirs = %d Files = %d OPTIONS = None";
-  const std::string summary =
+  SummaryRecord(state, state.NewTreeLines)->Path =
       Format(pattern, {int64_t{state.Totals.TotalDirs}, int64_t{state.Totals.TotalFiles}});
-  // The single list viewer shows ReportLines and colours the rows by their records, so a
-  // line is held once, in ReportLines, and its record keeps only its kind and colour.
-  state.ReportLines.reserve(state.ReportLines.size() + state.NewTreeLines.size() + 1);
-  state.ReportLines.push_back(summary);
-  BuildLines(state.NewTreeLines, state.Options.OptItdt, ctx.Locale,
-             [&state](TreeNode&, const std::string& line) { state.ReportLines.push_back(line); });
-  SummaryRecord(state, state.NewTreeLines)->Path = summary;
+  MoveLinesToReport(state.NewTreeLines, state.ReportLines);
 }
 
 void ListBothTrees(RunContext& ctx) {
   RunState& state = ctx.State;
   TreeTotals& totals = state.Totals;
   ScanTree(ctx, state.NewTreeLines, state.NewDirName);
-  KeepLinesInRecords(state.NewTreeLines, ctx.Locale);
+  BuildLines(state.NewTreeLines, false, false, ctx.Locale);
   totals.NewDirTotal = totals.TotalDirs;
   totals.NewFileTotal = totals.TotalFiles;
   ScanTree(ctx, state.OldTreeLines, state.OldDirName);
-  KeepLinesInRecords(state.OldTreeLines, ctx.Locale);
+  BuildLines(state.OldTreeLines, false, false, ctx.Locale);
 
   SplitViewerTexts& split = state.Split;
   split.LeftHeader = state.Options.OptLdeo

@@ -14,9 +14,9 @@ namespace kav {
 std::string TreeListLine(const TreeNode& record, int rootDepth, bool withDate,
                          const LocaleFacts& locale);
 
-// Type 5: scans the New tree into NewTreeLines and adds the summary record at row 0; the
-// summary and every record's line go into ReportLines (the summary record's Path holds its
-// line too), and the other records keep only their facts.
+// Type 5: scans the New tree into NewTreeLines, puts each record's line into its Path, adds
+// the summary record at row 0 and moves every line into ReportLines (the records keep their
+// kinds, for the viewer's colours).
 void ListNewTree(RunContext& ctx);
 
 // Type 6: scans both trees into NewTreeLines and OldTreeLines, puts each record's line into

@@ -1,6 +1,7 @@
 #include "run/TreeEngine.h"
 
 #include "core/CompareTypes.h"
+#include "platform/FreeMemory.h"
 #include "report/CombinedReport.h"
 #include "report/SideBySideReport.h"
 #include "report/TreeListReport.h"
@@ -28,6 +29,9 @@ void RunCombinedCompare(RunContext& ctx) {
   ui.SetText(Control::MnTitleProgBar, "Dir.Progress");
   ScanBothTrees(ctx);
   PairTrees(ctx);
+  // Pairing let go of the paired Old records' names; the report is built in that room
+  // instead of on top of it.
+  ReturnFreedMemory();
   BuildCombinedReport(ctx);
 }
 
