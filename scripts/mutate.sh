@@ -17,8 +17,10 @@ mkdir -p "$scratch/src-tree"
 git -C "$root" ls-files -co --exclude-standard -z |
   tar -C "$root" --null -T - -cf - | tar -C "$scratch/src-tree" -xf -
 build=$scratch/build
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$scratch/src-tree" -B "$build" -G Ninja -DKAVDRIFT_BUILD_TESTS=ON \
-  -DKAVDRIFT_BUILD_BENCH=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+  -DKAVDRIFT_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
 targets=()
 for program in "${programs[@]}"; do
   ninja -C "$build" -t query "$program" >/dev/null 2>&1 && targets+=("$program")
