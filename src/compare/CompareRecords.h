@@ -11,8 +11,6 @@
 
 namespace kav {
 
-class ReadWorkers;
-
 inline constexpr int32_t EqualReturnCode = 0;
 inline constexpr int32_t DiffReturnCode = 1;
 inline constexpr int32_t ErrorReturnCode = 2;
@@ -83,7 +81,6 @@ struct CompareRecords {
   InputSide New;
   InputSide Old;
   int32_t CurrentPairIndex = 0;
-  ReadWorkers* Workers = nullptr;  // for reading both files of a pair at once; may be null
 };
 
 }  // namespace kav

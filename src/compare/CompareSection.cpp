@@ -70,7 +70,6 @@ std::string RunComparePairs(RunContext& ctx) {
   ctx.Ui.SetText(Control::MnTitlePosPCent, "0%");
 
   PairReadAhead ahead(ctx.Fs);
-  records.Workers = &ahead.Workers();
   int32_t submitted = 0;
   for (int32_t i = 0; i < state.PairCount; ++i) {
     for (; submitted < state.PairCount && submitted <= i + ReadAheadPairs; ++submitted) {
@@ -82,7 +81,6 @@ std::string RunComparePairs(RunContext& ctx) {
     ClosePair(records);
     if (state.HaltRequested) break;
   }
-  records.Workers = nullptr;
 
   state.FinalVerdict = SelectVerdict(records.Totals, state.HaltRequested);
   std::string finalMessage = Cut(VerdictText(state.FinalVerdict), 70);

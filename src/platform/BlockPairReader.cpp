@@ -2,21 +2,16 @@
 
 #include <cstring>
 
-#include "platform/ReadWorkers.h"
-
 namespace kav {
 
 BlockPairReader::BlockPairReader(InputFile& newFile, int64_t newSize, InputFile& oldFile,
                                  int64_t oldSize)
     : new_(newFile, newSize), old_(oldFile, oldSize) {}
 
-BlockPairReader::BlockPairReader(BlockSource newSource, BlockSource oldSource, ReadWorkers* workers)
-    : new_(std::move(newSource)), old_(std::move(oldSource)), workers_(workers) {}
+BlockPairReader::BlockPairReader(BlockSource newSource, BlockSource oldSource)
+    : new_(std::move(newSource)), old_(std::move(oldSource)) {}
 
 BlockPairReader::Step BlockPairReader::Next() {
-  if (workers_ != nullptr && new_.NeedsRefill() && old_.NeedsRefill()) {
-    workers_->RunBeside([this] { new_.Refill(); }, [this] { old_.Refill(); });
-  }
   const char* a = nullptr;
   const char* b = nullptr;
   Step step;

@@ -1,6 +1,7 @@
 #include "platform/BlockSource.h"
 
 #include <algorithm>
+#include <new>
 
 namespace kav {
 namespace {
@@ -14,21 +15,31 @@ std::size_t CapacityFor(int64_t listed) {
   return static_cast<std::size_t>(blocks) * BlockSource::BlockSize;
 }
 
+constexpr std::align_val_t PageAlignment{4096};
+
 }  // namespace
 
-std::unique_ptr<char[]> ChunkBuffers::Take() {
+void PageAlignedDelete::operator()(char* buffer) const noexcept {
+  ::operator delete[](buffer, PageAlignment);
+}
+
+ChunkBuffer NewChunkBuffer(std::size_t size) {
+  return ChunkBuffer(static_cast<char*>(::operator new[](size, PageAlignment)));
+}
+
+ChunkBuffer ChunkBuffers::Take() {
   {
     std::lock_guard lock(mutex_);
     if (!free_.empty()) {
-      std::unique_ptr<char[]> buffer = std::move(free_.back());
+      ChunkBuffer buffer = std::move(free_.back());
       free_.pop_back();
       return buffer;
     }
   }
-  return std::make_unique_for_overwrite<char[]>(BlockSource::ChunkSize);
+  return NewChunkBuffer(BlockSource::ChunkSize);
 }
 
-void ChunkBuffers::Return(std::unique_ptr<char[]> buffer) {
+void ChunkBuffers::Return(ChunkBuffer buffer) {
   std::lock_guard lock(mutex_);
   if (free_.size() < keep_) free_.push_back(std::move(buffer));
 }
@@ -37,7 +48,7 @@ BlockSource::BlockSource(InputFile& file, int64_t listed)
     : file_(&file),
       listed_(std::max<int64_t>(listed, 0)),
       capacity_(CapacityFor(listed)),
-      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {}
+      buffer_(NewChunkBuffer(capacity_)) {}
 
 BlockSource::BlockSource(std::unique_ptr<InputFile> file, int64_t listed,
                          std::shared_ptr<ChunkBuffers> buffers)
@@ -45,8 +56,7 @@ BlockSource::BlockSource(std::unique_ptr<InputFile> file, int64_t listed,
       file_(owned_.get()),
       listed_(std::max<int64_t>(listed, 0)),
       capacity_(buffers != nullptr ? ChunkSize : CapacityFor(listed)),
-      buffer_(buffers != nullptr ? buffers->Take()
-                                 : std::make_unique_for_overwrite<char[]>(capacity_)),
+      buffer_(buffers != nullptr ? buffers->Take() : NewChunkBuffer(capacity_)),
       buffers_(std::move(buffers)) {}
 
 BlockSource::~BlockSource() {

@@ -58,8 +58,6 @@ class PairReadAhead {
   void Submit(Request request);
   // The oldest pair not yet taken (there must be one); opened here if no worker has begun it.
   Pair Take();
-  // For reading two chunks at once (BlockPairReader).
-  ReadWorkers& Workers() { return *workers_; }
 
   // Directories held open for the pairs' files, shared by the workers: the files of one
   // directory are opened by name relative to it rather than by a path looked up whole.

@@ -39,16 +39,12 @@ std::size_t ReadWorkers::DefaultThreads() {
   return std::clamp<std::size_t>(cores > 1 ? cores - 1 : 1, 1, 2);
 }
 
-std::shared_ptr<ReadWorkers::Job> ReadWorkers::Post(std::function<void()> work, bool urgent) {
+std::shared_ptr<ReadWorkers::Job> ReadWorkers::Post(std::function<void()> work) {
   auto job = std::make_shared<Job>(std::move(work));
   if (threads_.empty()) return job;  // run in Finish
   {
     std::lock_guard lock(mutex_);
-    if (urgent) {
-      queue_.push_front(job);
-    } else {
-      queue_.push_back(job);
-    }
+    queue_.push_back(job);
   }
   wake_.notify_one();
   return job;
@@ -81,12 +77,6 @@ void ReadWorkers::RunFront(std::unique_lock<std::mutex>& lock) {
   lock.lock();
   next->done_ = true;
   finished_.notify_all();
-}
-
-void ReadWorkers::RunBeside(std::function<void()> other, const std::function<void()>& mine) {
-  const std::shared_ptr<Job> job = Post(std::move(other), true);
-  mine();
-  Finish(job);
 }
 
 void ReadWorkers::Serve() {

@@ -30,12 +30,10 @@ class ReadWorkers {
   // system calls and copies out of the page cache, which more threads would only contend for.
   static std::size_t DefaultThreads();
 
-  // Queues `work` behind the jobs already queued (or before them, when `urgent`).
-  std::shared_ptr<Job> Post(std::function<void()> work, bool urgent = false);
+  // Queues `work` behind the jobs already queued.
+  std::shared_ptr<Job> Post(std::function<void()> work);
   // Returns once `job` has run: here, when no worker has begun it yet.
   void Finish(const std::shared_ptr<Job>& job);
-  // Runs `other` beside `mine` (this thread runs `mine`) and returns when both are done.
-  void RunBeside(std::function<void()> other, const std::function<void()>& mine);
 
  private:
   void Serve();

@@ -91,8 +91,7 @@ int CompareTreeFiles(RunContext& ctx, const TreeNode& n, const TreeNode& o, Tree
       taken ? std::move(*taken) : PairReadAhead::OpenPair(ctx.Fs, TreeReadAhead::RequestFor(n, o));
   if (!Readable(ctx, n, pair.New) || !Readable(ctx, o, pair.Old)) return CompareFailed;
 
-  BlockPairReader reader(SourceOf(pair.New, n.Size), SourceOf(pair.Old, o.Size),
-                         ahead != nullptr ? ahead->Workers() : nullptr);
+  BlockPairReader reader(SourceOf(pair.New, n.Size), SourceOf(pair.Old, o.Size));
   FileProgress progress(ctx.Ui, pair.Old.Size);
   for (int64_t block = 1;; ++block) {
     if (ctx.State.HaltRequested) return CompareFailed;

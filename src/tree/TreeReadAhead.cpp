@@ -82,8 +82,4 @@ std::optional<PairReadAhead::Pair> TreeReadAhead::Take(const TreeNode& n, const 
   return pair;
 }
 
-ReadWorkers* TreeReadAhead::Workers() {
-  return ahead_ == nullptr ? nullptr : &ahead_->Workers();
-}
-
 }  // namespace kav

@@ -25,8 +25,6 @@ class TreeReadAhead {
   // The pair n/o as read ahead, when it is the next pair listed; nothing otherwise (the caller
   // then opens it itself).
   std::optional<PairReadAhead::Pair> Take(const TreeNode& n, const TreeNode& o);
-  // Threads for reading the two files of a pair at once; null without read-ahead.
-  ReadWorkers* Workers();
 
   // The request that opens and reads the pair n/o.
   static PairReadAhead::Request RequestFor(const TreeNode& n, const TreeNode& o);

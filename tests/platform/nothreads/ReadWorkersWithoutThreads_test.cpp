@@ -21,8 +21,7 @@ TEST(ReadWorkers, WithoutThreadsEveryJobRunsOnTheRunsThread) {
   int done = 0;
   const auto job = workers.Post([&done] { ++done; });
   workers.Finish(job);
-  workers.RunBeside([&done] { done += 10; }, [&done] { done += 100; });
-  EXPECT_EQ(done, 111);
+  EXPECT_EQ(done, 1);
 }
 
 }  // namespace
