@@ -1,5 +1,7 @@
 #include "ui/select/logic/FileMask.h"
 
+#include <vector>
+
 #include "text/Format.h"
 
 namespace kav {
@@ -17,9 +19,18 @@ std::size_t CharLength(std::string_view text, std::size_t at) {
   return end - at;
 }
 
+bool HasContinuationByte(std::string_view text) {
+  for (char c : text) {
+    if (IsContinuationByte(c)) return true;
+  }
+  return false;
+}
+
 // Wildcard match with one back-tracking point, the last '*' seen: linear in practice and never
-// worse than name x pattern.
-bool WildcardMatch(std::string_view name, std::string_view pattern) {
+// worse than name x pattern. Exact only while every character is one byte: with longer ones a
+// literal may stop inside a character that '*' and '?' step over whole, and the earlier '*'
+// would have to be retried.
+bool SingleByteMatch(std::string_view name, std::string_view pattern) {
   std::size_t n = 0;
   std::size_t p = 0;
   std::size_t starP = std::string_view::npos;
@@ -28,22 +39,47 @@ bool WildcardMatch(std::string_view name, std::string_view pattern) {
     if (p < pattern.size() && pattern[p] == '*') {
       starP = p++;
       starN = n;
-    } else if (p < pattern.size() && pattern[p] == '?') {
-      n += CharLength(name, n);
-      ++p;
-    } else if (p < pattern.size() && pattern[p] == name[n]) {
+    } else if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
       ++n;
       ++p;
     } else if (starP != std::string_view::npos) {
       p = starP + 1;
-      starN += CharLength(name, starN);
-      n = starN;
+      n = ++starN;
     } else {
       return false;
     }
   }
   while (p < pattern.size() && pattern[p] == '*') ++p;
   return p == pattern.size();
+}
+
+// Exact for any bytes, stray continuation bytes included: marks every (name, pattern) position
+// pair the pattern can reach, name positions in increasing order; name x pattern steps.
+bool MultiByteMatch(std::string_view name, std::string_view pattern) {
+  const std::size_t width = pattern.size() + 1;
+  std::vector<char> reached((name.size() + 1) * width, 0);
+  reached[0] = 1;
+  for (std::size_t n = 0; n <= name.size(); ++n) {
+    for (std::size_t p = 0; p < pattern.size(); ++p) {
+      if (!reached[n * width + p]) continue;
+      if (pattern[p] == '*') {
+        reached[n * width + p + 1] = 1;
+        if (n < name.size()) reached[(n + CharLength(name, n)) * width + p] = 1;
+      } else if (n < name.size() && pattern[p] == '?') {
+        reached[(n + CharLength(name, n)) * width + p + 1] = 1;
+      } else if (n < name.size() && pattern[p] == name[n]) {
+        reached[(n + 1) * width + p + 1] = 1;
+      }
+    }
+  }
+  return reached[name.size() * width + pattern.size()] != 0;
+}
+
+bool WildcardMatch(std::string_view name, std::string_view pattern) {
+  if (HasContinuationByte(name) || HasContinuationByte(pattern)) {
+    return MultiByteMatch(name, pattern);
+  }
+  return SingleByteMatch(name, pattern);
 }
 
 std::string_view TrimBlanks(std::string_view text) {

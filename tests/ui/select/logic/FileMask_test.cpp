@@ -32,6 +32,15 @@ TEST(FileMask, MatchesWildcardsWithoutRegardToCase) {
       {"a.*", "a", true},
       {"a.*", "ab", false},
       {"report.txt", "Report.txt", true},
+      // Bytes that are not UTF-8: a literal may end inside what '*' and '?' take as one
+      // character, so the first '*' must still be able to take the "a".
+      {"*a*\xA9", "aa\xA9", true},
+      {"*a*\xA9",
+       "\xA9"
+       "a",
+       false},
+      {"a?", "a\xA9", true},
+      {"*\xC3?x", "b\xC3\xA9x", true},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FileMask(c.mask).Matches(c.name), c.matches) << c.mask << " / " << c.name;
