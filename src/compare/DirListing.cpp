@@ -1,5 +1,6 @@
 #include "compare/DirListing.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "text/Format.h"
@@ -18,16 +19,21 @@ bool IsPlainFileEntry(const DirEntry& entry) {
 }
 
 int ListDirectoryFiles(const FileSystem& fs, const std::string& dir, StringList& names,
-                       StringList& diskNames, const ListPoll& poll) {
+                       StringList& diskNames, const ListPoll& poll, StringList* specialDiskNames) {
   std::vector<DirEntry> entries;
   // Only names and kinds are needed: a large directory is listed without a stat per entry.
   const int error = fs.ListNames(dir, entries, poll);
+  if (error != 0) return error;
   for (DirEntry& entry : entries) {
     if (!IsPlainFileEntry(entry)) continue;
+    if (specialDiskNames != nullptr && entry.Kind != EntryKind::File) {
+      specialDiskNames->push_back(entry.Name);
+    }
     names.push_back(ToLower(entry.Name));
     diskNames.push_back(std::move(entry.Name));
   }
-  return error;
+  if (specialDiskNames != nullptr) std::sort(specialDiskNames->begin(), specialDiskNames->end());
+  return 0;
 }
 
 }  // namespace kav

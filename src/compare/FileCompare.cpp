@@ -130,11 +130,17 @@ void CompareBlocks(RunContext& ctx, CompareRecords& records) {
 }  // namespace
 
 PairReadAhead::Request PairRequest(const RunState& state, std::size_t i) {
+  const NameLists& names = state.Names;
+  const std::string& newName = DiskNameAt(names.PairedNewNames, names.PairedNewDiskNames, i);
+  const std::string& oldName = DiskNameAt(names.PairedOldNames, names.PairedOldDiskNames, i);
   PairReadAhead::Request request;
-  request.NewPath = JoinPath(
-      state.NewDirName, DiskNameAt(state.Names.PairedNewNames, state.Names.PairedNewDiskNames, i));
-  request.OldPath = JoinPath(
-      state.OldDirName, DiskNameAt(state.Names.PairedOldNames, state.Names.PairedOldDiskNames, i));
+  request.NewPath = JoinPath(state.NewDirName, newName);
+  request.OldPath = JoinPath(state.OldDirName, oldName);
+  request.ListedRegular = names.KindsListed &&
+                          !std::binary_search(names.NewSpecialDiskNames.begin(),
+                                              names.NewSpecialDiskNames.end(), newName) &&
+                          !std::binary_search(names.OldSpecialDiskNames.begin(),
+                                              names.OldSpecialDiskNames.end(), oldName);
   request.When = PairReadAhead::ReadWhen::BytesNeeded;
   request.Veqf = state.Options.OptVeqf;
   request.ReadLimit = TooLargeFileSize;

@@ -86,6 +86,12 @@ struct NameLists {
   StringList OldDirDiskNames;
   StringList PairedNewDiskNames;
   StringList PairedOldDiskNames;
+  // Set when the two directories were listed whole by this run: the on-disk names (sorted)
+  // of their entries that are not regular files (FIFOs, sockets, devices). Every other name
+  // was a regular file when listed, so it is opened without being looked at first.
+  bool KindsListed = false;
+  StringList NewSpecialDiskNames;
+  StringList OldSpecialDiskNames;
 };
 
 // The viewers' geometry and font-size texts, named after their settings keys. Only the

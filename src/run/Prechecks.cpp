@@ -23,8 +23,10 @@ void ShowSelectionWindow(RunContext& ctx, SelectionWindow window) {
 // Lists one side of a type 1 run; false when it could not be listed whole (the cause is named
 // in the run's failures: the run has no answer then) or a halt stopped it (the report then
 // holds the premature-stop verdict, as after a halt in the pair loop).
-bool ListSide(RunContext& ctx, const std::string& dir, StringList& names, StringList& diskNames) {
-  const int error = ListDirectoryFiles(ctx.Fs, dir, names, diskNames, HaltPoll(ctx));
+bool ListSide(RunContext& ctx, const std::string& dir, StringList& names, StringList& diskNames,
+              StringList& specialDiskNames) {
+  const int error =
+      ListDirectoryFiles(ctx.Fs, dir, names, diskNames, HaltPoll(ctx), &specialDiskNames);
   if (error == 0) return true;
   if (ctx.State.HaltRequested) {
     ctx.State.ReportLines.push_back(SelectFinalMessage(RunTotals{}, true));
@@ -50,16 +52,21 @@ bool BothListed(RunContext& ctx, const DiskNameIndex& newFiles, const DiskNameIn
 
 void PrecheckLikeNames(RunContext& ctx) {
   RunState& state = ctx.State;
-  if (!ListSide(ctx, state.NewDirName, state.Names.NewDirNames, state.Names.NewDirDiskNames))
+  if (!ListSide(ctx, state.NewDirName, state.Names.NewDirNames, state.Names.NewDirDiskNames,
+                state.Names.NewSpecialDiskNames)) {
     return;
+  }
   if (state.Names.NewDirNames.empty()) {
     ctx.Ui.ShowMessage("New Input Directory (" + state.Panel.MnCbNewDirNm +
                        ") has no individual files.\r" + TryTypeTwo);
     ctx.Ui.Focus(Control::MnCbNewDirNm);
     return;
   }
-  if (!ListSide(ctx, state.OldDirName, state.Names.OldDirNames, state.Names.OldDirDiskNames))
+  if (!ListSide(ctx, state.OldDirName, state.Names.OldDirNames, state.Names.OldDirDiskNames,
+                state.Names.OldSpecialDiskNames)) {
     return;
+  }
+  state.Names.KindsListed = true;
   if (state.Names.OldDirNames.empty()) {
     ctx.Ui.ShowMessage("Old Input Directory (" + state.Panel.MnCbOldDirNm +
                        ") has no individual files. \r" + TryTypeTwo);

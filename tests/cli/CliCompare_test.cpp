@@ -1,8 +1,15 @@
 // kavdrift-cli runs of the single-level compare (type 1): whole report, status and exit.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CliRunner.h"
@@ -126,6 +133,33 @@ TEST(CliCompare, EqualDirectoriesExitZero) {
   EXPECT_EQ(result.ExitStatus, 0);
 }
 
+// A child waiting to write into a FIFO: any open of the FIFO for reading lets it go on.
+class BlockedWriter {
+ public:
+  explicit BlockedWriter(const std::string& fifo) : pid_(fork()) {
+    if (pid_ == 0) _exit(open(fifo.c_str(), O_WRONLY) >= 0 ? 0 : 1);
+    for (int tries = 0; tries < 200 && Waiting() != "fifo_open"; ++tries) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  }
+  ~BlockedWriter() {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+  bool StillBlocked() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return waitpid(pid_, nullptr, WNOHANG) == 0;
+  }
+
+ private:
+  std::string Waiting() const {
+    std::string where;
+    std::ifstream("/proc/" + std::to_string(pid_) + "/wchan") >> where;
+    return where;
+  }
+  pid_t pid_;
+};
+
 TEST(CliCompare, ChangedFileExitsOneAndUnreadableFileExitsTwo) {
   TempTree tree;
   tree.File("new/x.txt", "abcd");
@@ -137,10 +171,12 @@ TEST(CliCompare, ChangedFileExitsOneAndUnreadableFileExitsTwo) {
 
   tree.Fifo("new/y.txt");
   tree.File("old/y.txt", "");  // equal sizes, other stamps: the FIFO's bytes would be needed
+  BlockedWriter writer(tree.Path("new/y.txt"));
   const CliResult failed = RunCli({tree.Path("new"), tree.Path("old")});
   EXPECT_EQ(Lines(failed.Out).back(),
             " ERROR: Kavendri encountered an I/O problem opening an Input File.");
   EXPECT_EQ(failed.ExitStatus, 2);
+  EXPECT_TRUE(writer.StillBlocked()) << "the FIFO was opened";
 }
 
 TEST(CliCompare, ValidationMessagesGoToStandardErrorWithExitTwo) {
