@@ -122,8 +122,14 @@ PairReadAhead::Pair PairReadAhead::OpenPair(const FileSystem& fs, const Request&
   if (!pair.New.Opened() && pair.New.Error != NotRegularFile) return pair;
   if (pair.New.Opened() && pair.New.Size >= request.ReadLimit) return pair;
   pair.Old = OpenSide(fs, request.OldPath, request.ListedRegular, aids.Dirs);
-  if (WantsBytes(request, pair) && ReadFirstChunk(pair.New, request.NewListed, aids.Buffers)) {
-    ReadFirstChunk(pair.Old, request.OldListed, aids.Buffers);
+  if (WantsBytes(request, pair)) {
+    if (ReadFirstChunk(pair.New, request.NewListed, aids.Buffers)) {
+      ReadFirstChunk(pair.Old, request.OldListed, aids.Buffers);
+    }
+  } else if (request.When == ReadWhen::BytesNeeded) {
+    // Sizes and stamps settle the pair: its files are closed here, off the comparing thread.
+    pair.New.File.reset();
+    pair.Old.File.reset();
   }
   return pair;
 }

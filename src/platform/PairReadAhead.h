@@ -23,7 +23,8 @@ class PairReadAhead {
  public:
   enum class ReadWhen {
     Always,       // the caller has decided the bytes are needed
-    BytesNeeded,  // the opened files decide: equal sizes, and Veqf or different stamps
+    BytesNeeded,  // the opened files decide: equal sizes, and Veqf or different stamps;
+                  // files whose bytes are not needed are closed once their facts are read
     Never,        // open only; the caller reads when it compares
   };
   struct Request {
