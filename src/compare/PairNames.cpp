@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -31,23 +32,27 @@ void SortWithDiskNames(StringList& names, StringList& diskNames) {
   diskNames = std::move(sortedDisk);
 }
 
-// Removes, for each paired name, the first remaining entry equal to it without regard to case.
+// Removes, for each paired name, the first remaining entry equal to it. Both lists hold
+// lower-cased names, so equal text is the same name without regard to case.
 void RemoveFirstOccurrences(const StringList& paired, StringList& names, StringList& diskNames) {
-  std::unordered_map<std::string, int> toRemove;
-  for (const std::string& name : paired) ++toRemove[ToLower(name)];
-  StringList keptNames;
-  StringList keptDisk;
+  std::unordered_map<std::string_view, int> toRemove;
+  toRemove.reserve(paired.size());
+  for (const std::string& name : paired) ++toRemove[name];
+  std::size_t kept = 0;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    auto it = toRemove.find(ToLower(names[i]));
+    auto it = toRemove.find(names[i]);
     if (it != toRemove.end() && it->second > 0) {
       --it->second;
       continue;
     }
-    keptNames.push_back(std::move(names[i]));
-    keptDisk.push_back(std::move(diskNames[i]));
+    if (kept != i) {
+      names[kept] = std::move(names[i]);
+      diskNames[kept] = std::move(diskNames[i]);
+    }
+    ++kept;
   }
-  names = std::move(keptNames);
-  diskNames = std::move(keptDisk);
+  names.resize(kept);
+  diskNames.resize(kept);
 }
 
 }  // namespace
