@@ -30,7 +30,8 @@ struct DirEntry {
 };
 
 // An open file, read-only. Read() reads until the buffer is full or the file ends, riding out
-// short reads and EINTR; it returns the byte count, or the errno value negated when the read
+// short reads and EINTR (a read that stops exactly at the size the file was opened with is
+// taken for its end); it returns the byte count, or the errno value negated when the read
 // failed (so the cause travels with the result).
 class InputFile {
  public:

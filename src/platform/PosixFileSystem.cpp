@@ -77,6 +77,11 @@ class PosixInputFile final : public InputFile {
         return -static_cast<int64_t>(errno);
       }
       done += static_cast<std::size_t>(got);
+      offset_ += got;
+      // Stopped exactly at the size the open file had: that is its end, unless it grew since,
+      // and a file that grew would have given more. Asking again only to be told 0 would cost
+      // a system call per small file.
+      if (offset_ == size_) break;
     }
     return static_cast<int64_t>(done);
   }
@@ -87,6 +92,7 @@ class PosixInputFile final : public InputFile {
   int fd_;
   int64_t size_;
   uint32_t stamp_;
+  int64_t offset_ = 0;  // bytes read so far
 };
 
 class PosixDirectory final : public FileSystem::Directory {

@@ -125,6 +125,18 @@ TEST(PosixFileSystem, ReadsAFileInBlocksUntilItEnds) {
   EXPECT_EQ(buffer[1807], static_cast<char>('a' + 9999 % 26));
   EXPECT_EQ(file->Read(buffer, sizeof buffer), 0);
   EXPECT_EQ(file->Read(buffer, sizeof buffer), 0);
+
+  // Written to after it was opened: what was added is read too, not cut at the opened size.
+  tree.File("grows", "12345");
+  auto grows = RealFileSystem().Open(tree.Path("grows")).File;
+  ASSERT_NE(grows, nullptr);
+  const int fd = ::open(tree.Path("grows").c_str(), O_WRONLY | O_APPEND);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::write(fd, "678", 3), 3);
+  ::close(fd);
+  EXPECT_EQ(grows->Read(buffer, 2), 2);
+  EXPECT_EQ(grows->Read(buffer, sizeof buffer), 6);
+  EXPECT_EQ(std::string(buffer, 6), "345678");
 }
 
 TEST(PosixFileSystem, OpensOnlyRegularFiles) {
