@@ -1,48 +1,64 @@
 #include "compare/PairNames.h"
 
 #include <algorithm>
-#include <numeric>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
-
-#include "text/Format.h"
 
 namespace kav {
 namespace {
 
+// A name's first 16 bytes as two big-endian numbers: comparing them orders names as their
+// bytes do (a shorter name is padded with 0, and no file name holds a 0 byte), and most pairs
+// of names differ within them, so a sort rarely reaches the strings themselves.
+struct SortKey {
+  uint64_t High;
+  uint64_t Low;
+  std::size_t Index;
+};
+
+uint64_t PackBytes(std::string_view text, std::size_t from) {
+  uint64_t packed = 0;
+  for (std::size_t i = from; i < from + 8; ++i) {
+    packed = (packed << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+  }
+  return packed;
+}
+
 // Sorts the lower-cased names and their disk spellings together.
 void SortWithDiskNames(StringList& names, StringList& diskNames) {
-  std::vector<std::size_t> order(names.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    if (names[a] != names[b]) return names[a] < names[b];
-    return diskNames[a] < diskNames[b];
+  std::vector<SortKey> keys(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    keys[i] = SortKey{PackBytes(names[i], 0), PackBytes(names[i], 8), i};
+  }
+  std::sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
+    if (a.High != b.High) return a.High < b.High;
+    if (a.Low != b.Low) return a.Low < b.Low;
+    if (const int order = names[a.Index].compare(names[b.Index]); order != 0) return order < 0;
+    return diskNames[a.Index] < diskNames[b.Index];
   });
   StringList sortedNames;
   StringList sortedDisk;
   sortedNames.reserve(names.size());
   sortedDisk.reserve(names.size());
-  for (std::size_t i : order) {
-    sortedNames.push_back(std::move(names[i]));
-    sortedDisk.push_back(std::move(diskNames[i]));
+  for (const SortKey& key : keys) {
+    sortedNames.push_back(std::move(names[key.Index]));
+    sortedDisk.push_back(std::move(diskNames[key.Index]));
   }
   names = std::move(sortedNames);
   diskNames = std::move(sortedDisk);
 }
 
-// Removes, for each paired name, the first remaining entry equal to it. Both lists hold
-// lower-cased names, so equal text is the same name without regard to case.
+// Removes, for each paired name, the first remaining entry equal to it. All lists are
+// ascending and lower-cased (as PairLikeNames leaves them): one walk finds every entry.
 void RemoveFirstOccurrences(const StringList& paired, StringList& names, StringList& diskNames) {
-  std::unordered_map<std::string_view, int> toRemove;
-  toRemove.reserve(paired.size());
-  for (const std::string& name : paired) ++toRemove[name];
+  std::size_t next = 0;  // the first paired name not yet matched
   std::size_t kept = 0;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    auto it = toRemove.find(names[i]);
-    if (it != toRemove.end() && it->second > 0) {
-      --it->second;
+    while (next < paired.size() && paired[next] < names[i]) ++next;
+    if (next < paired.size() && paired[next] == names[i]) {
+      ++next;
       continue;
     }
     if (kept != i) {
@@ -72,12 +88,13 @@ void PairLikeNames(RunState& state) {
   state.Names.PairedNewDiskNames.clear();
   state.Names.PairedOldDiskNames.clear();
 
+  // Both lists are sorted: one walk pairs each New name with the first Old name equal to it.
   const StringList& olds = state.Names.OldDirNames;
+  std::size_t oldIndex = 0;
   for (std::size_t i = 0; i < state.Names.NewDirNames.size(); ++i) {
     const std::string& name = state.Names.NewDirNames[i];
-    auto match = std::lower_bound(olds.begin(), olds.end(), name);
-    if (match == olds.end() || *match != name) continue;
-    auto oldIndex = static_cast<std::size_t>(match - olds.begin());
+    while (oldIndex < olds.size() && olds[oldIndex] < name) ++oldIndex;
+    if (oldIndex == olds.size() || olds[oldIndex] != name) continue;
     state.Names.PairedNewNames.push_back(name);
     state.Names.PairedOldNames.push_back(name);
     state.Names.PairedNewDiskNames.push_back(state.Names.NewDirDiskNames[i]);

@@ -11,8 +11,9 @@ namespace kav {
 // receive each side's own spelling. Runs in O(n log n).
 void PairLikeNames(RunState& state);
 
-// Leaves only the unpaired names in NewDirNames and OldDirNames (and their disk lists), still
-// ascending: for every pair, the first remaining entry of its name is removed from each side.
+// After PairLikeNames: leaves only the unpaired names in NewDirNames and OldDirNames (and their
+// disk lists), still ascending: for every pair, the first remaining entry of its name is
+// removed from each side. Runs in O(n).
 void RemovePairedNames(RunState& state);
 
 // Pads a disk-name list with the names themselves until it is as long as the name list, for

@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <map>
+#include <random>
 #include <string>
 
 #include "compare/DirListing.h"
 #include "support/CompareFixture.h"
+#include "text/Format.h"
 
 namespace kav::test {
 namespace {
@@ -21,8 +24,9 @@ TEST(DirListing, ListsEveryFileLowerCasedButNoDirectory) {
   f.tree.Dir("new/Sub");
   f.tree.Fifo("new/pipe");
   f.tree.Symlink(f.tree.Path("new/Sub"), "new/dirlink");
-  Names names, disk;
-  EXPECT_EQ(ListDirectoryFiles(f.fs, f.tree.Path("new"), names, disk), 0);
+  Names names, disk, special;
+  EXPECT_EQ(ListDirectoryFiles(f.fs, f.tree.Path("new"), names, disk, {}, &special), 0);
+  EXPECT_EQ(special, (Names{"pipe"}));  // never opened without a look first
   EXPECT_EQ(names.size(), 3u);
   std::sort(names.begin(), names.end());
   std::sort(disk.begin(), disk.end());
@@ -114,6 +118,64 @@ TEST(PairLikeNames, HundredThousandNamesPairAndRemoveExactly) {
   RemovePairedNames(s);
   EXPECT_EQ(s.Names.NewDirNames.size(), 50000u);
   EXPECT_EQ(s.Names.OldDirNames, (Names{"only-old"}));
+}
+
+// Against a plain reading of the rules on random names that share long prefixes, differ in
+// case and hold bytes above 0x7F: the order, the pairs and what stays unpaired.
+TEST(PairLikeNames, AgreesWithAPlainSortAndSearchOnRandomNames) {
+  std::mt19937 random(7);
+  auto randomName = [&random] {
+    // Long shared prefixes reach past the first 16 bytes; short tails make many pairs.
+    static const char* prefixes[] = {"", "Aaaaaaa", "aaaaaaaabbbbbbb", "aaaaaaaaBBBBBBBBc"};
+    static const std::string letters = "aAbB.\x7f\x80\xe9";
+    std::string name = prefixes[std::uniform_int_distribution<int>(0, 3)(random)];
+    for (int k = std::uniform_int_distribution<int>(1, 3)(random); k > 0; --k) {
+      name += letters[std::uniform_int_distribution<std::size_t>(0, 7)(random)];
+    }
+    return name;
+  };
+  for (int round = 0; round < 20; ++round) {
+    RunState s;
+    for (Names* disk : {&s.Names.NewDirDiskNames, &s.Names.OldDirDiskNames}) {
+      for (int k = 0; k < 300; ++k) disk->push_back(randomName());
+    }
+    for (const std::string& d : s.Names.NewDirDiskNames) s.Names.NewDirNames.push_back(ToLower(d));
+    for (const std::string& d : s.Names.OldDirDiskNames) s.Names.OldDirNames.push_back(ToLower(d));
+    std::vector<std::pair<std::string, std::string>> expectNew, expectOld;
+    for (std::size_t k = 0; k < 300; ++k) {
+      expectNew.emplace_back(s.Names.NewDirNames[k], s.Names.NewDirDiskNames[k]);
+      expectOld.emplace_back(s.Names.OldDirNames[k], s.Names.OldDirDiskNames[k]);
+    }
+    std::sort(expectNew.begin(), expectNew.end());
+    std::sort(expectOld.begin(), expectOld.end());
+    std::map<std::string, int> oldCount, pairedCount;
+    for (const auto& [name, disk] : expectOld) ++oldCount[name];
+    Names paired;
+    for (const auto& [name, disk] : expectNew) {
+      if (oldCount.count(name) != 0) paired.push_back(name), ++pairedCount[name];
+    }
+
+    PairLikeNames(s);
+    ASSERT_EQ(s.Names.NewDirNames.size(), expectNew.size());
+    for (std::size_t k = 0; k < expectNew.size(); ++k) {
+      ASSERT_EQ(s.Names.NewDirNames[k], expectNew[k].first) << k;
+      ASSERT_EQ(s.Names.NewDirDiskNames[k], expectNew[k].second) << k;
+      ASSERT_EQ(s.Names.OldDirDiskNames[k], expectOld[k].second) << k;
+    }
+    ASSERT_EQ(s.Names.PairedNewNames, paired);
+    RemovePairedNames(s);
+    for (const auto& [left, listed] : {std::pair{&s.Names.NewDirNames, &expectNew},
+                                       std::pair{&s.Names.OldDirNames, &expectOld}}) {
+      ASSERT_TRUE(std::is_sorted(left->begin(), left->end()));
+      for (const auto& [name, disk] : *listed) {
+        const auto count = std::count_if(listed->begin(), listed->end(),
+                                         [&](const auto& e) { return e.first == name; });
+        ASSERT_EQ(std::count(left->begin(), left->end(), name),
+                  std::max<std::ptrdiff_t>(0, count - pairedCount[name]))
+            << name;
+      }
+    }
+  }
 }
 
 }  // namespace
