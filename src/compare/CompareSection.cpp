@@ -37,7 +37,7 @@ void MarkNotProcessed(CompareRecords& records) {
 }
 
 // Pairs opened (and, where their bytes are needed, read) ahead of the one being compared.
-constexpr int32_t ReadAheadPairs = 12;
+constexpr int32_t ReadAheadPairs = 24;
 
 void ProcessPair(RunContext& ctx, CompareRecords& records, PairReadAhead::Pair opened) {
   const RunState& state = ctx.State;

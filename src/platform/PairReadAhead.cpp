@@ -7,8 +7,8 @@
 namespace kav {
 namespace {
 
-// Enough chunk buffers kept for the pairs a caller reads ahead (a dozen, two files each).
-constexpr std::size_t KeptBuffers = 28;
+// Enough chunk buffers kept for the pairs a caller reads ahead (two dozen, two files each).
+constexpr std::size_t KeptBuffers = 52;
 
 }  // namespace
 

@@ -9,8 +9,9 @@ namespace kav {
 namespace {
 
 // Pairs read ahead of the one being compared: enough to keep the workers busy behind a run of
-// small files, few enough that their first chunks (at most 256 KiB a file) cost little memory.
-constexpr std::size_t ReadAheadPairs = 12;
+// small files (a dozen left the comparing thread opening pairs itself), few enough that their
+// first chunks (at most 256 KiB a file, 12 MiB in all) cost little memory.
+constexpr std::size_t ReadAheadPairs = 24;
 
 // Walks the merge without acting on it and lists the file pairs whose bytes are needed.
 class ReadingPairs {
