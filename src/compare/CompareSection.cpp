@@ -36,9 +36,6 @@ void MarkNotProcessed(CompareRecords& records) {
   records.Totals.MaxReturnCode = std::max(records.Totals.MaxReturnCode, records.Status.ReturnCode);
 }
 
-// Pairs opened (and, where their bytes are needed, read) ahead of the one being compared.
-constexpr int32_t ReadAheadPairs = 24;
-
 void ProcessPair(RunContext& ctx, CompareRecords& records, PairReadAhead::Pair opened) {
   const RunState& state = ctx.State;
   PrepareFilePair(ctx, records, std::move(opened));
@@ -72,7 +69,9 @@ std::string RunComparePairs(RunContext& ctx) {
   PairReadAhead ahead(ctx.Fs);
   int32_t submitted = 0;
   for (int32_t i = 0; i < state.PairCount; ++i) {
-    for (; submitted < state.PairCount && submitted <= i + ReadAheadPairs; ++submitted) {
+    for (; submitted < state.PairCount &&
+           submitted <= i + static_cast<int32_t>(PairReadAhead::AheadPairs);
+         ++submitted) {
       ahead.Submit(PairRequest(state, static_cast<std::size_t>(submitted)));
     }
     ShowPairProgress(ctx.Ui, i, state.PairCount);

@@ -7,8 +7,9 @@
 namespace kav {
 namespace {
 
-// Enough chunk buffers kept for the pairs a caller reads ahead (two dozen, two files each).
-constexpr std::size_t KeptBuffers = 52;
+// Enough chunk buffers kept for the pairs a caller reads ahead, the one it compares and one
+// more, two files each.
+constexpr std::size_t KeptBuffers = 2 * (PairReadAhead::AheadPairs + 2);
 
 }  // namespace
 

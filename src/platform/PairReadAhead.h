@@ -21,6 +21,11 @@ namespace kav {
 // same as without read-ahead. Nothing is read from a pair whose bytes are not needed.
 class PairReadAhead {
  public:
+  // How many pairs a caller submits ahead of the one it compares: enough to keep the workers
+  // busy behind a run of small files (a dozen left the comparing thread opening pairs itself),
+  // few enough that their first chunks (at most 256 KiB a file, 12 MiB in all) cost little.
+  static constexpr std::size_t AheadPairs = 24;
+
   enum class ReadWhen {
     Always,       // the caller has decided the bytes are needed
     BytesNeeded,  // the opened files decide: equal sizes, and Veqf or different stamps;

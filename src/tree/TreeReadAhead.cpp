@@ -8,11 +8,6 @@
 namespace kav {
 namespace {
 
-// Pairs read ahead of the one being compared: enough to keep the workers busy behind a run of
-// small files (a dozen left the comparing thread opening pairs itself), few enough that their
-// first chunks (at most 256 KiB a file, 12 MiB in all) cost little memory.
-constexpr std::size_t ReadAheadPairs = 24;
-
 // Walks the merge without acting on it and lists the file pairs whose bytes are needed.
 class ReadingPairs {
  public:
@@ -67,7 +62,8 @@ PairReadAhead::Request TreeReadAhead::RequestFor(const TreeNode& n, const TreeNo
 }
 
 void TreeReadAhead::TopUp() {
-  for (; submitted_ < pairs_.size() && submitted_ < next_ + ReadAheadPairs; ++submitted_) {
+  for (; submitted_ < pairs_.size() && submitted_ < next_ + PairReadAhead::AheadPairs;
+       ++submitted_) {
     ahead_->Submit(RequestFor(*pairs_[submitted_].first, *pairs_[submitted_].second));
   }
 }
