@@ -56,7 +56,7 @@ void MakeRun(RunState& state, int rows) {
   state.Panel.MnCbOldDirNm = "/bench/old";
   TreeNode* root = state.TreeNodes.Add();
   root->Kind = NodeDir;
-  root->Path = "/bench/new/";
+  root->Name = "/bench/new/";
   root->ChangeCode = "   ";
   state.NewTreeLines.push_back(root);
   state.CombinedTree.push_back({"new / old", 0, 2, -1, {}});
@@ -67,7 +67,8 @@ void MakeRun(RunState& state, int rows) {
     if (row % 20 == 1) {
       dir = index;
       node->Kind = NodeDir;
-      node->Path = "/bench/new/directory" + std::to_string(row / 20);
+      node->Name = "directory" + std::to_string(row / 20);
+      node->ParentIndex = 0;
       node->ChangeCode = "   ";
       node->Level = 1;
       node->FileCount = 19;
@@ -79,8 +80,7 @@ void MakeRun(RunState& state, int rows) {
     } else {
       node->Kind = NodeFile;
       node->ChangeCode = kCodes[row % 3];
-      node->Path = state.NewTreeLines[static_cast<std::size_t>(dir)]->Path + "/file" +
-                   std::to_string(row) + ".txt";
+      node->Name = "file" + std::to_string(row) + ".txt";
       node->Level = 2;
       node->Size = 1000 + row;
       node->OldSize = node->ChangeCode == "* -" ? 900 + row : 1000 + row;
@@ -90,6 +90,7 @@ void MakeRun(RunState& state, int rows) {
     }
     state.NewTreeLines.push_back(node);
   }
+  state.NewTreeNodes = state.NewTreeLines;
 }
 
 double Seconds(const QElapsedTimer& clock) {

@@ -16,12 +16,6 @@ namespace kav {
 // them per record, and a std::string costs 32 bytes before its first character. The length
 // sits in front of the characters in the one block it owns (exact size, nothing spare); an
 // empty text owns nothing. Reads go through std::string_view.
-//
-// A scanned record's relative name is the end of its full name: Split makes one block hold
-// both, the relative name borrowing the full name's bytes, which spares a block per record.
-// The pointer's two low bits (a block is 16-byte aligned) tell the kinds apart: 0 a plain
-// block, 1 a block that lends its end (its length, then where the lent end starts), 2 that
-// lent end, which owns nothing.
 class NodeText {
  public:
   NodeText() = default;
@@ -47,28 +41,6 @@ class NodeText {
   NodeText& operator=(const char* text) { return assign(text); }
   ~NodeText() { Release(); }
 
-  // Makes `whole` hold `text` and `end` the part of it from byte `cut` on, borrowing its
-  // bytes: `whole` must stay unchanged while `end` holds them (a record gives its Text a
-  // value of its own, or clears it, before it changes its Path). A copy of `end` owns its
-  // bytes.
-  static void Split(std::string_view text, std::size_t cut, NodeText& whole, NodeText& end) {
-    char* block = nullptr;
-    const auto length = static_cast<uint32_t>(text.size());
-    const auto from = static_cast<uint32_t>(std::min(cut, text.size()));
-    if (!text.empty()) {  // filled before the old values go: `text` may be one of them
-      block = Allocate(2 * sizeof(uint32_t) + text.size() + 1);
-      std::memcpy(block, &length, sizeof length);
-      std::memcpy(block + sizeof length, &from, sizeof from);
-      std::memcpy(block + 2 * sizeof(uint32_t), text.data(), text.size());
-      block[2 * sizeof(uint32_t) + text.size()] = '\0';
-    }
-    end.Release();
-    whole.Release();
-    if (block == nullptr) return;
-    whole.block_ = Tagged(block, Lender);
-    if (from < length) end.block_ = Tagged(block, Lent);
-  }
-
   NodeText& assign(std::string_view text) {
     Set(text);
     return *this;
@@ -80,9 +52,9 @@ class NodeText {
     return *this;
   }
 
-  std::size_t size() const { return block_ == nullptr ? 0 : Length() - Cut(); }
+  std::size_t size() const { return block_ == nullptr ? 0 : Length(); }
   bool empty() const { return block_ == nullptr; }
-  const char* data() const { return block_ == nullptr ? "" : Base() + Header() + Cut(); }
+  const char* data() const { return block_ == nullptr ? "" : block_ + sizeof(uint32_t); }
   const char* c_str() const { return data(); }
   char front() const { return data()[0]; }
   char back() const { return data()[size() - 1]; }
@@ -122,33 +94,18 @@ class NodeText {
   }
 
  private:
-  static constexpr uintptr_t Plain = 0, Lender = 1, Lent = 2, TagBits = 3;
-
   static char* Allocate(std::size_t bytes) {
     auto* block = static_cast<char*>(std::malloc(bytes));
     if (block == nullptr) throw std::bad_alloc();
     return block;
   }
-  static char* Tagged(char* block, uintptr_t tag) {
-    return reinterpret_cast<char*>(reinterpret_cast<uintptr_t>(block) | tag);
-  }
-  uintptr_t Tag() const { return reinterpret_cast<uintptr_t>(block_) & TagBits; }
-  char* Base() const {
-    return reinterpret_cast<char*>(reinterpret_cast<uintptr_t>(block_) & ~TagBits);
-  }
-  std::size_t Header() const { return Tag() == Plain ? sizeof(uint32_t) : 2 * sizeof(uint32_t); }
   uint32_t Length() const {
     uint32_t length = 0;
-    std::memcpy(&length, Base(), sizeof length);
+    std::memcpy(&length, block_, sizeof length);
     return length;
   }
-  uint32_t Cut() const {
-    uint32_t cut = 0;
-    if (Tag() == Lent) std::memcpy(&cut, Base() + sizeof(uint32_t), sizeof cut);
-    return cut;
-  }
   void Release() {
-    if (block_ != nullptr && Tag() != Lent) std::free(Base());
+    std::free(block_);
     block_ = nullptr;
   }
 

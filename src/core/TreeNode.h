@@ -51,11 +51,14 @@ struct TreeNode {
   int32_t ViewNode = -1;  // index into RunState::CombinedTree, -1 for none
   int64_t Size = 0;       // file: bytes; directory: the whole sub-tree
   int64_t OldSize = 0;
-  NodeText Path;  // lower-cased full name (display and ordering only)
-  NodeText Text;  // relative name after the scan, later the report line
-  // The name as it is on disk, the only text used for I/O; empty when it equals Path (see
-  // IoPath in tree/TreeRecords.h).
-  NodeText DiskPath;
+  // The lower-cased last name component (display and ordering only); a root holds its whole
+  // path. Records keep their own names and their parent's index rather than full paths, so a
+  // tree's names cost memory in proportion to its entries, not to its entries times its depth
+  // (tree/RecordPaths.h builds full and relative names from them).
+  NodeText Name;
+  // The name as it is on disk, the only spelling used for I/O; empty when it equals Name.
+  NodeText DiskName;
+  NodeText Text;  // the report line, once the reports are built
 };
 
 // Owns every TreeNode of a run. The four record lists only point into it, so a record that

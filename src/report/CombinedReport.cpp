@@ -33,7 +33,7 @@ void AddColumnHeader(const RunState& state, ColoredLineWriter& out) {
 void AddRootLine(const RunContext& ctx, const TreeNode& root, ColoredLineWriter& out) {
   const std::string_view sep = ctx.Locale.ThousandsSeparator;
   out.Add(" " + std::string(root.HasChanges == 1 ? "(*)" : "   ") + " .  0      " +
-          LastComponent(root.Path) + " / " + LastComponent(ToLower(ctx.State.OldDirName)) + "  (" +
+          LastComponent(root.Name) + " / " + LastComponent(ToLower(ctx.State.OldDirName)) + "  (" +
           FormatThousands(root.Size, sep) + " - " + FormatThousands(root.OldSize, sep) + ")" +
           Format("  (Files = %d - %d)", {int64_t{root.FileCount}, int64_t{root.OldFileCount}}));
 }

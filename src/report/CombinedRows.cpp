@@ -12,10 +12,6 @@
 namespace kav {
 namespace {
 
-bool IsDeleted(const TreeNode& row) {
-  return row.ChangeCode == "DD-" || row.ChangeCode == "D -";
-}
-
 // `count` characters of the ruler from its 0-based `from` on, as many as it holds.
 std::string_view RulerPart(std::string_view ruler, std::size_t from, int count) {
   if (count <= 0 || from >= ruler.size()) return {};
@@ -31,15 +27,7 @@ uint32_t FileColor(const TreeNode& file) {
 }  // namespace
 
 CombinedRows::CombinedRows(const RunContext& ctx, ColoredLineWriter& out)
-    : state_(ctx.State),
-      locale_(ctx.Locale),
-      out_(out),
-      newBase_(PathDepth(ToLower(ctx.State.NewDirName))),
-      oldBase_(PathDepth(ToLower(ctx.State.OldDirName))) {}
-
-int CombinedRows::LevelOf(const TreeNode& row) const {
-  return PathDepth(row.Path) - (IsDeleted(row) ? oldBase_ : newBase_);
-}
+    : state_(ctx.State), locale_(ctx.Locale), out_(out) {}
 
 void CombinedRows::Add(const TreeNode& row) {
   if (row.Kind == NodeDir) AddDirectory(row);
@@ -68,10 +56,10 @@ void CombinedRows::AddDirectory(const TreeNode& dir) {
     out_.SetColor(inserted ? ColorBlue : ColorRed);
     mark = inserted ? "(+) " : "(-) ";
   }
-  const int level = LevelOf(dir);
+  const int level = dir.Level;
   const std::string_view sep = locale_.ThousandsSeparator;
   std::string text = mark + std::string(RulerPart(DotRuler, 1, level + 1)) +
-                     Format("  %-d  ", {int64_t{level}}) + "    " + LastComponent(dir.Path);
+                     Format("  %-d  ", {int64_t{level}}) + "    " + LastComponent(dir.Name);
   if (paired) {
     text += "  (" + FormatThousands(dir.Size, sep) + " - " + FormatThousands(dir.OldSize, sep) +
             ")" +
@@ -85,10 +73,10 @@ void CombinedRows::AddDirectory(const TreeNode& dir) {
 
 void CombinedRows::AddFile(const TreeNode& file) {
   if (hideFiles_ || nonPairedUnderLchv_) return Hide(file);
-  const int level = LevelOf(file);
+  const int level = file.Level;
   const bool equal = file.ChangeCode == "   ";
   if (equal && state_.Options.OptLchv) {
-    messageIndent_ = PathDepth(file.Path) + 15 - newBase_;
+    messageIndent_ = level + 15;
     return Hide(file);
   }
   const bool singleSided = file.ChangeCode == "I -" || file.ChangeCode == "D -";
@@ -108,7 +96,7 @@ void CombinedRows::AddFile(const TreeNode& file) {
   }
   const std::string_view sep = locale_.ThousandsSeparator;
   const std::string size = FormatThousands(PrintedFileSize(file.Size), sep);
-  text += LastComponent(file.Path);
+  text += LastComponent(file.Name);
   if (file.ChangeCode == "* -") {
     text += "  (" + size + " - " + FormatThousands(PrintedFileSize(file.OldSize), sep) + ")";
     if (state_.Options.OptItdt) {

@@ -23,13 +23,10 @@ class CombinedRows {
   void AddFile(const TreeNode& file);
   void Hide(const TreeNode& row);
   void EmitFilterMessage();
-  int LevelOf(const TreeNode& row) const;
 
   const RunState& state_;
   const LocaleFacts& locale_;
   ColoredLineWriter& out_;
-  int newBase_ = 0;
-  int oldBase_ = 0;
 
   // Per directory, reset at each directory row.
   bool hideFiles_ = false;

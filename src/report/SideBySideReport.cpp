@@ -11,29 +11,31 @@
 namespace kav {
 namespace {
 
-SideLayout MakeSide(const std::string& root, const RunContext& ctx) {
+SideLayout MakeSide(RecordPaths& names, const RunContext& ctx) {
   SideLayout side;
-  side.Root = root;
-  side.Base = PathDepth(root) - 1;
   side.RelativeNames = ctx.State.Options.OptLchv;
+  side.Names = &names;
   side.ThousandsSeparator = ctx.Locale.ThousandsSeparator;
   return side;
 }
 
-// Once a row has its text, the split viewers and the saved layouts read only that: the full
-// names, a block per record of two whole trees, are let go as the rows are written.
-void ForgetPaths(TreeNode& row) {
-  row.Path = NodeText();
-  row.DiskPath = NodeText();
+// Once a row has its text, the split viewers and the saved layouts read only that: the names
+// are let go as the rows are written, except a directory's, from which the relative names of
+// the entries below it are built.
+void ForgetNames(TreeNode& row) {
+  if (row.Kind == NodeDir) return;
+  row.Name = NodeText();
+  row.DiskName = NodeText();
 }
 
 // Writes every row's text, the New row beside its Old row, until a halt.
 void FormatRows(RunContext& ctx) {
   RunState& state = ctx.State;
-  const std::string newRoot = ToLower(state.NewDirName);
-  const std::string oldRoot = ToLower(state.OldDirName);
-  const SideLayout left = MakeSide(newRoot, ctx);
-  const SideLayout right = MakeSide(oldRoot, ctx);
+  using Spelling = RecordPaths::Spelling;
+  RecordPaths newNames(state.NewTreeNodes, Spelling::Lower, RecordPaths::From::Relative);
+  RecordPaths oldNames(state.OldTreeNodes, Spelling::Lower, RecordPaths::From::Relative);
+  const SideLayout left = MakeSide(newNames, ctx);
+  const SideLayout right = MakeSide(oldNames, ctx);
   const int count = static_cast<int>(state.NewTreeLines.size());
   std::string previousText;
   for (int k = 0; k < count && !state.HaltRequested; ++k) {
@@ -46,9 +48,9 @@ void FormatRows(RunContext& ctx) {
     r.Text = LeftRowText(r, s, left);
     if (s != nullptr && !state.Options.OptOvso) {
       s->Text = RightRowText(*s, right);
-      ForgetPaths(*s);
+      ForgetNames(*s);
     }
-    ForgetPaths(r);
+    ForgetNames(r);
     previousText = r.Text;
   }
 }

@@ -31,7 +31,7 @@ std::string Sizes(std::string_view separator, int64_t size, int64_t oldSize) {
 // Code, indentation, level and name: directories print the level as "%-d ", files as " %d ",
 // so a file's name starts one column further right than a directory's at the same level.
 std::string EntryHead(const TreeNode& entry, std::string_view code, const SideLayout& side) {
-  const int level = SideLevel(entry, side);
+  const int level = entry.Level + 1;  // the root's level number is 1
   const char* levelPattern = entry.Kind == NodeDir ? "%-d " : " %d ";
   return std::string(code) + "    " + Dots(level) + Format(levelPattern, {int64_t{level}}) +
          PrintableText(SideDisplayName(entry, side));
@@ -43,15 +43,13 @@ std::string Finished(const std::string& text) {
 
 }  // namespace
 
-int SideLevel(const TreeNode& entry, const SideLayout& side) {
-  return PathDepth(entry.Path) - side.Base;
-}
-
 std::string SideDisplayName(const TreeNode& entry, const SideLayout& side) {
-  if (side.RelativeNames) {
-    return FromPosition(entry.Path, static_cast<int>(side.Root.size()));
+  if (entry.Level == 0) {
+    const std::string_view root = entry.Name;
+    return FromPosition(root, side.RelativeNames ? static_cast<int>(root.size()) : NameStart(root));
   }
-  return FromPosition(entry.Path, NameStart(entry.Path));
+  if (side.RelativeNames && side.Names != nullptr) return side.Names->Of(entry);
+  return "/" + entry.Name.str();
 }
 
 std::string LeftRowText(const TreeNode& r, const TreeNode* s, const SideLayout& side) {

@@ -4,19 +4,16 @@
 #include <string_view>
 
 #include "core/TreeNode.h"
+#include "tree/RecordPaths.h"
 
 namespace kav {
 
 // How one side of the side-by-side report names and indents its entries.
 struct SideLayout {
-  std::string_view Root;       // the side's root, lower case, ending with '/'
-  int Base = 0;                // PathDepth(Root) - 1: the root's level number is 1
-  bool RelativeNames = false;  // OptLchv: names relative to the root, not the last component
+  bool RelativeNames = false;    // OptLchv: names relative to the root, not the last component
+  RecordPaths* Names = nullptr;  // builds them: relative, lower-cased, over the side's list
   std::string_view ThousandsSeparator = ",";
 };
-
-// The level number of an entry on its side: 1 for the root, 2 for its direct entries...
-int SideLevel(const TreeNode& entry, const SideLayout& side);
 
 // The name an entry shows: its last name component with the leading '/' (the root: its own
 // name and '/'), or under RelativeNames its name relative to the root ("/" for the root).

@@ -23,16 +23,25 @@ void AppendNumber(std::string& out, int64_t value) {
   out.append(digits, done.ptr);
 }
 
+// The name a line shows: the root's last component as written (with its '/' after it, or
+// before it without one), any other entry's own name after a '/'.
+std::string ShownName(const TreeNode& record) {
+  if (record.Level == 0) {
+    const std::string_view root = record.Name;
+    return std::string(root.substr(static_cast<std::size_t>(NameStart(root) - 1)));
+  }
+  return "/" + record.Name.str();
+}
+
 // Writes the line of TreeListLine into `line`, reusing its storage.
 void MakeTreeListLine(std::string& line, const TreeNode& record, int rootDepth, bool withDate,
                       const LocaleFacts& locale) {
-  const int depth = PathDepth(record.Path);
-  const int dots = std::clamp(depth + 2 - rootDepth, 0, static_cast<int>(DotRuler.size()));
+  const int depth = rootDepth + record.Level;
+  const int dots = std::clamp(record.Level + 2, 0, static_cast<int>(DotRuler.size()));
   line.assign(DotRuler.substr(0, static_cast<std::size_t>(dots)));
   AppendNumber(line, depth);
   line += ' ';
-  const std::string_view path = record.Path;
-  line += PrintableText(path.substr(static_cast<std::size_t>(NameStart(path) - 1)));
+  line += PrintableText(ShownName(record));
   line += " (";
   line += FormatThousands(record.Size, locale.ThousandsSeparator);
   line += ')';
@@ -49,40 +58,33 @@ void MakeTreeListLine(std::string& line, const TreeNode& record, int rootDepth, 
   if (line.size() > LineLimit) line = CutCharacters(line, LineLimit);
 }
 
-// Builds every line of a scanned list for its root, into Path (type 5) or Text (type 6).
-// A listing has one line per entry: the lines are built in one reused buffer. Once a record
-// holds its line, its other names are read by nothing any more (the list viewers show the
-// lines, and colour by kind), so they are let go: a listing of a million entries would
-// otherwise keep a million full paths it never shows.
-void BuildLines(TreeNodeList& lines, bool intoPath, bool withDate, const LocaleFacts& locale) {
+// Builds every line of a scanned list for its root into its records' Text. A listing has one
+// line per entry: the lines are built in one reused buffer. A line needs its record's own
+// name only, and once a record holds its line its names are read by nothing any more (the list
+// viewers show the lines, and colour by kind), so they are let go at once.
+void BuildLines(TreeNodeList& lines, bool withDate, const LocaleFacts& locale) {
   if (lines.empty()) return;
-  const int rootDepth = PathDepth(lines.front()->Path);
+  const int rootDepth = PathDepth(lines.front()->Name);
   std::string line;
   line.reserve(2 * LineLimit);
   for (TreeNode* record : lines) {
     MakeTreeListLine(line, *record, rootDepth, withDate, locale);
-    // The relative name may borrow the full name's bytes: it goes first.
-    record->Text = NodeText();
-    if (intoPath) {
-      record->Path.assign(line);
-    } else {
-      record->Text.assign(line);
-      record->Path = NodeText();
-    }
-    record->DiskPath = NodeText();
+    record->Text.assign(line);
+    record->Name = NodeText();
+    record->DiskName = NodeText();
   }
 }
 
 // The single list viewer shows ReportLines and colours the rows by their records' kinds, so
-// a type 5 line moves from its record into ReportLines. The full paths the lines replaced are
+// a type 5 line moves from its record into ReportLines. The names the lines replaced are
 // handed back to the system first: ReportLines would otherwise add its million strings to
 // the scan's high-water mark.
 void MoveLinesToReport(TreeNodeList& lines, StringList& report) {
   ReturnFreedMemory();
   report.reserve(report.size() + lines.size());
   for (TreeNode* record : lines) {
-    report.emplace_back(record->Path.view());
-    record->Path = NodeText();
+    report.emplace_back(record->Text.view());
+    record->Text = NodeText();
   }
 }
 
@@ -104,13 +106,13 @@ std::string TreeListLine(const TreeNode& record, int rootDepth, bool withDate,
 void ListNewTree(RunContext& ctx) {
   RunState& state = ctx.State;
   ScanTree(ctx, state.NewTreeLines, state.NewDirName);
-  BuildLines(state.NewTreeLines, true, state.Options.OptItdt, ctx.Locale);
+  BuildLines(state.NewTreeLines, state.Options.OptItdt, ctx.Locale);
   state.SummaryTopLine = 0;
   state.SummaryTotalsLine = static_cast<int32_t>(state.NewTreeLines.size()) + 1;
   const char* pattern = state.Options.OptLdeo
                             ? "Single Tree List Summary - Dirs = %d Files = %d OPTIONS = Ldeo"
                             : "Single Tree List Summary - Dirs = %d Files = %d OPTIONS = None";
-  SummaryRecord(state, state.NewTreeLines)->Path =
+  SummaryRecord(state, state.NewTreeLines)->Text =
       Format(pattern, {int64_t{state.Totals.TotalDirs}, int64_t{state.Totals.TotalFiles}});
   MoveLinesToReport(state.NewTreeLines, state.ReportLines);
 }
@@ -119,11 +121,11 @@ void ListBothTrees(RunContext& ctx) {
   RunState& state = ctx.State;
   TreeTotals& totals = state.Totals;
   ScanTree(ctx, state.NewTreeLines, state.NewDirName);
-  BuildLines(state.NewTreeLines, false, false, ctx.Locale);
+  BuildLines(state.NewTreeLines, false, ctx.Locale);
   totals.NewDirTotal = totals.TotalDirs;
   totals.NewFileTotal = totals.TotalFiles;
   ScanTree(ctx, state.OldTreeLines, state.OldDirName);
-  BuildLines(state.OldTreeLines, false, false, ctx.Locale);
+  BuildLines(state.OldTreeLines, false, ctx.Locale);
 
   SplitViewerTexts& split = state.Split;
   split.LeftHeader = state.Options.OptLdeo

@@ -7,14 +7,14 @@
 namespace kav {
 
 // The list line of one record of a tree whose root has the depth `rootDepth` (PathDepth of
-// the root record's Path): dots for the record's depth below the root (2 for the root, at
-// most 46), its depth counted from the file-system root, its last name component, its size with
+// the root's path): dots for the record's Level below the root (2 for the root, at most 46),
+// its depth counted from the file-system root, its last name component, its size with
 // thousands separators, a directory's file count and, when `withDate` and the file has a stamp, its
 // date. Cut to 249 characters.
 std::string TreeListLine(const TreeNode& record, int rootDepth, bool withDate,
                          const LocaleFacts& locale);
 
-// Type 5: scans the New tree into NewTreeLines, puts each record's line into its Path, adds
+// Type 5: scans the New tree into NewTreeLines, puts each record's line into its Text, adds
 // the summary record at row 0 and moves every line into ReportLines (the records keep their
 // kinds, for the viewer's colours).
 void ListNewTree(RunContext& ctx);

@@ -40,8 +40,8 @@ std::string ArgText(const FormatArg& arg) {
 
 // Columns are characters, not bytes: a UTF-8 name must line up like an ASCII one.
 void AppendPadded(std::string& out, const std::string& text, const Conversion& c) {
-  std::size_t length = CharacterCount(text);
-  std::size_t pad = length < c.width ? c.width - length : 0;
+  const std::size_t length = c.width == 0 ? 0 : CharacterCount(text);  // no width: no count
+  const std::size_t pad = length < c.width ? c.width - length : 0;
   if (!c.left) out.append(pad, ' ');
   out += text;
   if (c.left) out.append(pad, ' ');

@@ -2,6 +2,7 @@
 
 #include "text/Format.h"
 #include "text/PrintableText.h"
+#include "tree/RecordPaths.h"
 #include "tree/TreeFileCompare.h"
 #include "tree/TreeMerge.h"
 #include "tree/TreePairing.h"
@@ -35,8 +36,8 @@ class CombinedMerge {
       root->ChangeCode = "   ";
       root->Level = 0;
     }
-    s_.GrNDirNm = newRoot.Path;
-    s_.GrODirNm = oldRoot.Path;
+    s_.GrNDirNm = newRoot.Name;
+    s_.GrODirNm = oldRoot.Name;
     newRoot.OldSize = oldRoot.Size;
     newRoot.OldDate = oldRoot.Date;
     newRoot.OldFileCount = oldRoot.FileCount;
@@ -51,7 +52,8 @@ class CombinedMerge {
 
   void BeginCycle(std::size_t i) {
     const TreeNode& n = *news_[i];
-    ctx_.Ui.SetText(Control::MnCurrStatus, Format("Processing node: %s", {PrintableText(n.Text)}));
+    ctx_.Ui.SetText(Control::MnCurrStatus,
+                    Format("Processing node: %s", {PrintableText(newNames_.Of(n))}));
     ShowTreeProgress(ctx_.Ui, static_cast<int64_t>(i), static_cast<int64_t>(news_.size()) - 1);
     if (n.Kind == NodeDir && pending_ >= 0) ClosePending();
   }
@@ -125,13 +127,14 @@ class CombinedMerge {
     ForgetNames(o);
   }
 
-  // A paired Old record is never listed: its facts now stand in its New partner, and the
-  // merge has passed it. Its names are let go at once, so the report built next does not add
-  // to the peak of two whole scanned trees.
+  // A paired Old file is never listed: its facts now stand in its New partner, and the merge
+  // has passed it. Its names are let go at once, so the report built next does not add to the
+  // peak of two whole scanned trees. A directory keeps them: the paths of the Old entries
+  // below it are built from them.
   static void ForgetNames(TreeNode& o) {
-    o.Text = NodeText();  // it may borrow from Path
-    o.Path = NodeText();
-    o.DiskPath = NodeText();
+    if (o.Kind != NodeFile) return;
+    o.Name = NodeText();
+    o.DiskName = NodeText();
   }
 
   void Finish() {
@@ -156,7 +159,7 @@ class CombinedMerge {
     return *list[static_cast<std::size_t>(node.ParentIndex)];
   }
 
-  static std::string Title(const TreeNode& dir) { return PrintableText(LastComponent(dir.Path)); }
+  static std::string Title(const TreeNode& dir) { return PrintableText(LastComponent(dir.Name)); }
 
   // The listed record that stands for a deleted file's directory: the New partner of a
   // paired directory (the row of their shared tree node), else the Old directory itself.
@@ -196,6 +199,7 @@ class CombinedMerge {
   const TreeNodeList& news_;
   const TreeNodeList& olds_;
   TreeReadAhead& ahead_;
+  RecordPaths newNames_{news_, RecordPaths::Spelling::Lower, RecordPaths::From::Relative};
   int32_t pending_ = -1;
   bool pendingChanged_ = false;
 };

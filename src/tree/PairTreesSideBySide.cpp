@@ -4,6 +4,7 @@
 #include "text/CharacterCut.h"
 #include "text/Format.h"
 #include "text/PrintableText.h"
+#include "tree/RecordPaths.h"
 #include "tree/TreeFileCompare.h"
 #include "tree/TreeMerge.h"
 #include "tree/TreePairing.h"
@@ -124,10 +125,10 @@ class SideBySideMerge {
     TreeNode& o = *olds_[j];
     const FilePairShortcut shortcut = DecideFilePairShortcut(s_, n, o);
     if (shortcut == FilePairShortcut::NeedsReading && std::max(i, j) % 75 == 0) {
-      ctx_.Ui.SetText(
-          Control::MnCurrStatus,
-          Format("Comparing Files (New=%d Old=%d -- %s)",
-                 {static_cast<int64_t>(i), static_cast<int64_t>(j), PrintableText(n.Text)}));
+      ctx_.Ui.SetText(Control::MnCurrStatus,
+                      Format("Comparing Files (New=%d Old=%d -- %s)",
+                             {static_cast<int64_t>(i), static_cast<int64_t>(j),
+                              PrintableText(newNames_.Of(n))}));
       ShowTreeProgress(ctx_.Ui, static_cast<int64_t>(i),
                        static_cast<int64_t>(s_.NewTreeLines.size()));
     }
@@ -155,6 +156,7 @@ class SideBySideMerge {
   const TreeNodeList& news_;
   const TreeNodeList& olds_;
   TreeReadAhead& ahead_;
+  RecordPaths newNames_{news_, RecordPaths::Spelling::Lower, RecordPaths::From::Relative};
   TreeNode* lastNewDir_ = nullptr;
   TreeNode* lastOldDir_ = nullptr;
 };

@@ -4,13 +4,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/IoFailures.h"
 #include "platform/BlockPairReader.h"
+#include "tree/RecordPaths.h"
 #include "tree/SizeLimit.h"
 #include "tree/TreeProgress.h"
 #include "tree/TreeReadAhead.h"
-#include "tree/TreeRecords.h"
 
 namespace kav {
 namespace {
@@ -19,13 +20,14 @@ constexpr int64_t FileProgressFloor = 4000000;
 
 // True when one side of an opened pair can be read; otherwise its cause is named in the run's
 // failures.
-bool Readable(RunContext& ctx, const TreeNode& node, const PairReadAhead::Side& side) {
+bool Readable(RunContext& ctx, const TreeNodeList& list, const TreeNode& node,
+              const PairReadAhead::Side& side) {
   if (!side.Opened()) {
-    RecordIoFailure(ctx.State, IoPath(node), side.Error);
+    RecordIoFailure(ctx.State, IoPath(list, node), side.Error);
     return false;
   }
   if (IsTooLarge(side.Size)) {
-    RecordIoFailure(ctx.State, IoPath(node), EFBIG);
+    RecordIoFailure(ctx.State, IoPath(list, node), EFBIG);
     return false;
   }
   return true;
@@ -39,11 +41,13 @@ BlockSource SourceOf(PairReadAhead::Side& side, int64_t listed) {
 
 // Names the sides of a pair that the shortcut found unfit for comparing.
 void RecordUnfitSides(RunState& state, const TreeNode& n, const TreeNode& o) {
-  for (const TreeNode* side : {&n, &o}) {
+  const std::pair<const TreeNodeList*, const TreeNode*> sides[] = {{&state.NewTreeNodes, &n},
+                                                                   {&state.OldTreeNodes, &o}};
+  for (const auto& [list, side] : sides) {
     if (IsTooLarge(side->Size)) {
-      RecordIoFailure(state, IoPath(*side), EFBIG);
+      RecordIoFailure(state, IoPath(*list, *side), EFBIG);
     } else if (side->NotRegular != 0 && side->StatError == 0) {  // else named by the scan
-      RecordIoFailure(state, IoPath(*side), NotRegularFile);
+      RecordIoFailure(state, IoPath(*list, *side), NotRegularFile);
     }
   }
 }
@@ -87,9 +91,15 @@ FilePairShortcut DecideFilePairShortcut(const RunState& state, const TreeNode& n
 int CompareTreeFiles(RunContext& ctx, const TreeNode& n, const TreeNode& o, TreeReadAhead* ahead) {
   std::optional<PairReadAhead::Pair> taken;
   if (ahead != nullptr) taken = ahead->Take(n, o);
+  const TreeNodeList& news = ctx.State.NewTreeNodes;
+  const TreeNodeList& olds = ctx.State.OldTreeNodes;
   PairReadAhead::Pair pair =
-      taken ? std::move(*taken) : PairReadAhead::OpenPair(ctx.Fs, TreeReadAhead::RequestFor(n, o));
-  if (!Readable(ctx, n, pair.New) || !Readable(ctx, o, pair.Old)) return CompareFailed;
+      taken ? std::move(*taken)
+            : PairReadAhead::OpenPair(
+                  ctx.Fs, TreeReadAhead::RequestFor(IoPath(news, n), IoPath(olds, o), n, o));
+  if (!Readable(ctx, news, n, pair.New) || !Readable(ctx, olds, o, pair.Old)) {
+    return CompareFailed;
+  }
 
   BlockPairReader reader(SourceOf(pair.New, n.Size), SourceOf(pair.Old, o.Size));
   FileProgress progress(ctx.Ui, pair.Old.Size);
@@ -99,9 +109,9 @@ int CompareTreeFiles(RunContext& ctx, const TreeNode& n, const TreeNode& o, Tree
     const BlockPairReader::Step step = reader.Next();
     if (step.NewCount < 0 || step.OldCount < 0) {
       if (step.NewCount < 0)
-        RecordIoFailure(ctx.State, IoPath(n), static_cast<int>(-step.NewCount));
+        RecordIoFailure(ctx.State, IoPath(news, n), static_cast<int>(-step.NewCount));
       if (step.OldCount < 0)
-        RecordIoFailure(ctx.State, IoPath(o), static_cast<int>(-step.OldCount));
+        RecordIoFailure(ctx.State, IoPath(olds, o), static_cast<int>(-step.OldCount));
       return CompareFailed;
     }
     if (step.LengthChanged || step.NewCount != step.OldCount) return CompareDifferent;

@@ -23,11 +23,12 @@ enum class FilePairShortcut {
 FilePairShortcut DecideFilePairShortcut(const RunState& state, const TreeNode& n,
                                         const TreeNode& o);
 
-// Compares the two files block by block through their on-disk paths. Returns CompareEqual,
-// CompareDifferent, or CompareFailed when a file cannot be opened, is 2 GB or more, a read
-// fails (each cause but the halt named in State.IoFailures), or a halt stops the comparison before
-// its end (an unfinished comparison is never "equal"). Every 100th block swaps the busy images and
-// lets pending events run; an Old file above 4,000,000 bytes shows "File Progress". With
+// Compares the two files block by block through their on-disk paths (n is a record of
+// State.NewTreeNodes, o of State.OldTreeNodes: their paths are built from those lists). Returns
+// CompareEqual, CompareDifferent, or CompareFailed when a file cannot be opened, is 2 GB or more, a
+// read fails (each cause but the halt named in State.IoFailures), or a halt stops the comparison
+// before its end (an unfinished comparison is never "equal"). Every 100th block swaps the busy
+// images and lets pending events run; an Old file above 4,000,000 bytes shows "File Progress". With
 // `ahead`, the pair is taken as read ahead when it is the one expected next.
 int CompareTreeFiles(RunContext& ctx, const TreeNode& n, const TreeNode& o,
                      TreeReadAhead* ahead = nullptr);

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "core/TreeNode.h"
+#include "tree/RecordPaths.h"
 
 namespace kav {
 
@@ -10,24 +11,27 @@ namespace kav {
 // caller). Each rule looks at the New record n and the Old record o at the two fronts.
 
 // n is New-only: deeper than o, or at o's level and kind with a smaller relative name, or a
-// file where o is a directory.
-inline bool IsInsertion(const TreeNode& n, const TreeNode& o) {
+// file where o is a directory. `order` gives the order of their relative names.
+template <class Order>
+bool IsInsertion(const TreeNode& n, const TreeNode& o, Order order) {
   if (n.Level > o.Level) return true;
-  if (n.Kind == o.Kind) return n.Level == o.Level && n.Text < o.Text;
+  if (n.Kind == o.Kind) return n.Level == o.Level && order() < 0;
   return n.Kind == NodeFile;
 }
 
 // o is Old-only: the mirror image of IsInsertion.
-inline bool IsDeletion(const TreeNode& n, const TreeNode& o) {
+template <class Order>
+bool IsDeletion(const TreeNode& n, const TreeNode& o, Order order) {
   if (n.Level < o.Level) return true;
-  if (n.Kind == o.Kind) return n.Level == o.Level && n.Text > o.Text;
+  if (n.Kind == o.Kind) return n.Level == o.Level && order() > 0;
   return o.Kind == NodeFile;
 }
 
 // Same level, same kind, same relative name. A file never pairs with a directory, not even
 // with two names that differ only in case standing on one side.
-inline bool IsPairing(const TreeNode& n, const TreeNode& o) {
-  return n.Level == o.Level && n.Kind == o.Kind && n.Text == o.Text;
+template <class Order>
+bool IsPairing(const TreeNode& n, const TreeNode& o, Order order) {
+  return n.Level == o.Level && n.Kind == o.Kind && order() == 0;
 }
 
 // A directory pair of which one side could not be listed: neither side's entries can be
@@ -63,21 +67,24 @@ void MergeTreeLists(const TreeNodeList& news, const TreeNodeList& olds, const bo
   const std::size_t newEnd = news.size();
   const std::size_t oldEnd = olds.size();
   if (newEnd > 0 && oldEnd > 0) ShareUnlisted(*news[0], *olds[0]);
+  RelativeOrder names(news, olds);
+  const auto order = [&] { return names.Compare(i, j); };
   while (!halt && (i < newEnd || j < oldEnd)) {
     if (i < newEnd) visitor.BeginCycle(i);
     bool decided = false;
-    if (i < newEnd && (j >= oldEnd || IsInsertion(*news[i], *olds[j]))) {
+    if (i < newEnd && (j >= oldEnd || IsInsertion(*news[i], *olds[j], order))) {
       if (!IsBelowUnlisted(news, i)) visitor.Insert(i);
       ++i;
       decided = true;
     }
-    if (j < oldEnd && (i >= newEnd || IsDeletion(*news[i], *olds[j]))) {
+    if (j < oldEnd && (i >= newEnd || IsDeletion(*news[i], *olds[j], order))) {
       if (!IsBelowUnlisted(olds, j)) visitor.Delete(j);
       ++j;
       decided = true;
     }
-    if (i < newEnd && j < oldEnd && IsPairing(*news[i], *olds[j])) {
+    if (i < newEnd && j < oldEnd && IsPairing(*news[i], *olds[j], order)) {
       ShareUnlisted(*news[i], *olds[j]);
+      if (news[i]->Kind == NodeDir) names.Paired(i, j);
       visitor.Pair(i++, j++);
       decided = true;
     }

@@ -1,9 +1,10 @@
 #include "tree/TreeReadAhead.h"
 
+#include <utility>
+
 #include "tree/SizeLimit.h"
 #include "tree/TreeFileCompare.h"
 #include "tree/TreeMerge.h"
-#include "tree/TreeRecords.h"
 
 namespace kav {
 namespace {
@@ -32,7 +33,9 @@ class ReadingPairs {
 
 }  // namespace
 
-TreeReadAhead::TreeReadAhead(RunContext& ctx) {
+TreeReadAhead::TreeReadAhead(RunContext& ctx)
+    : newPaths_(ctx.State.NewTreeNodes, RecordPaths::Spelling::Disk, RecordPaths::From::Root),
+      oldPaths_(ctx.State.OldTreeNodes, RecordPaths::Spelling::Disk, RecordPaths::From::Root) {
   const RunState& state = ctx.State;
   if (state.NewTreeNodes.empty() || state.OldTreeNodes.empty()) return;
   try {
@@ -49,10 +52,11 @@ TreeReadAhead::TreeReadAhead(RunContext& ctx) {
   }
 }
 
-PairReadAhead::Request TreeReadAhead::RequestFor(const TreeNode& n, const TreeNode& o) {
+PairReadAhead::Request TreeReadAhead::RequestFor(std::string newPath, std::string oldPath,
+                                                 const TreeNode& n, const TreeNode& o) {
   PairReadAhead::Request request;
-  request.NewPath = IoPath(n);
-  request.OldPath = IoPath(o);
+  request.NewPath = std::move(newPath);
+  request.OldPath = std::move(oldPath);
   request.NewListed = n.Size;
   request.OldListed = o.Size;
   request.When = PairReadAhead::ReadWhen::Always;
@@ -64,7 +68,9 @@ PairReadAhead::Request TreeReadAhead::RequestFor(const TreeNode& n, const TreeNo
 void TreeReadAhead::TopUp() {
   for (; submitted_ < pairs_.size() && submitted_ < next_ + PairReadAhead::AheadPairs;
        ++submitted_) {
-    ahead_->Submit(RequestFor(*pairs_[submitted_].first, *pairs_[submitted_].second));
+    const TreeNode& n = *pairs_[submitted_].first;
+    const TreeNode& o = *pairs_[submitted_].second;
+    ahead_->Submit(RequestFor(newPaths_.Of(n), oldPaths_.Of(o), n, o));
   }
 }
 

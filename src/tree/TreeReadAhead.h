@@ -3,11 +3,13 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "core/RunContext.h"
 #include "platform/PairReadAhead.h"
+#include "tree/RecordPaths.h"
 
 namespace kav {
 
@@ -26,11 +28,15 @@ class TreeReadAhead {
   // then opens it itself).
   std::optional<PairReadAhead::Pair> Take(const TreeNode& n, const TreeNode& o);
 
-  // The request that opens and reads the pair n/o.
-  static PairReadAhead::Request RequestFor(const TreeNode& n, const TreeNode& o);
+  // The request that opens and reads the pair n/o, found by the paths given.
+  static PairReadAhead::Request RequestFor(std::string newPath, std::string oldPath,
+                                           const TreeNode& n, const TreeNode& o);
 
  private:
   void TopUp();
+
+  RecordPaths newPaths_;  // the pairs go in list order: each path costs about its own name
+  RecordPaths oldPaths_;
 
   std::vector<std::pair<const TreeNode*, const TreeNode*>> pairs_;
   std::size_t next_ = 0;       // the next pair the merge will take

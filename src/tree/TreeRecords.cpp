@@ -10,10 +10,6 @@ void ReleaseTreeRecords(RunState& state) {
   state.TreeNodes.Clear();
 }
 
-std::string IoPath(const TreeNode& node) {
-  return (node.DiskPath.empty() ? node.Path : node.DiskPath).str();
-}
-
 std::string LastComponent(std::string_view path) {
   if (!path.empty() && path.back() == '/') path.remove_suffix(1);
   const std::size_t slash = path.rfind('/');

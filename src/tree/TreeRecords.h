@@ -12,11 +12,6 @@ namespace kav {
 // run's preparation calls this before the engine starts.
 void ReleaseTreeRecords(RunState& state);
 
-// The path a record's file or directory is opened or listed by: its on-disk spelling. A
-// record whose on-disk name equals its lower-cased Path keeps DiskPath empty (most trees are
-// spelled in lower case, and a second full path per record would double the memory).
-std::string IoPath(const TreeNode& node);
-
 // The last name component of a path, without any '/': "/top/base/" and "/top/base" both give
 // "base"; "/" gives "".
 std::string LastComponent(std::string_view path);

@@ -9,14 +9,15 @@
 #include "platform/LongPath.h"
 #include "text/Format.h"
 #include "text/PrintableText.h"
+#include "tree/RecordPaths.h"
 #include "tree/TreeProgress.h"
 #include "tree/TreeRecords.h"
 
 namespace kav {
 namespace {
 
-// A child's place in byte order of Path. Children share their directory's Path and a '/' as
-// a prefix, so only the name after it counts; its first 16 bytes are held as two big-endian
+// A child's place in byte order of its lower-cased name (its full path shares its directory's
+// path and a '/' with its siblings'). The name's first 16 bytes are held as two big-endian
 // numbers, which settles most comparisons without touching the record (a large directory's
 // sort is otherwise dominated by cache misses). Names cannot hold a 0 byte, so the zero
 // padding of a short name sorts it before any longer name it begins.
@@ -25,9 +26,7 @@ struct ChildKey {
   std::string_view name;
   TreeNode* node = nullptr;
 
-  ChildKey(TreeNode* child, std::size_t prefix) : node(child) {
-    const std::string_view path = child->Path;
-    name = path.substr(std::min(prefix, path.size()));
+  explicit ChildKey(TreeNode* child) : name(child->Name), node(child) {
     unsigned char bytes[16] = {};
     std::memcpy(bytes, name.data(), std::min(name.size(), sizeof bytes));
     head[0] = BigEndian(bytes);
@@ -45,15 +44,19 @@ struct ChildKey {
     if (a.head[1] != b.head[1]) return a.head[1] < b.head[1];
     const int order = a.name.compare(b.name);
     if (order != 0) return order < 0;
-    return IoPath(*a.node) < IoPath(*b.node);  // names equal in lower case
+    return DiskSpelling(*a.node) < DiskSpelling(*b.node);  // names equal in lower case
+  }
+
+  static std::string_view DiskSpelling(const TreeNode& node) {
+    return node.DiskName.empty() ? node.Name : node.DiskName;
   }
 };
 
-void SortRange(TreeNodeList& list, std::size_t from, std::size_t to, std::size_t prefix) {
+void SortRange(TreeNodeList& list, std::size_t from, std::size_t to) {
   if (to <= from + 1) return;
   std::vector<ChildKey> keys;
   keys.reserve(to - from);
-  for (std::size_t k = from; k < to; ++k) keys.emplace_back(list[k], prefix);
+  for (std::size_t k = from; k < to; ++k) keys.emplace_back(list[k]);
   std::sort(keys.begin(), keys.end());
   for (std::size_t k = from; k < to; ++k) list[k] = keys[k - from].node;
 }
@@ -62,23 +65,18 @@ bool HasUpperCase(std::string_view name) {
   return std::any_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
-void AppendChildName(std::string& path, std::string_view name, bool lower) {
-  if (path.empty() || path.back() != '/') path += '/';
-  const std::size_t start = path.size();
-  path += name;
-  if (!lower) return;
-  for (std::size_t k = start; k < path.size(); ++k) {
-    if (path[k] >= 'A' && path[k] <= 'Z') path[k] = static_cast<char>(path[k] - 'A' + 'a');
-  }
-}
-
 // The depth-first walk. Instead of inserting each directory's entries into the middle of the
 // list, a stack holds the directories found but not yet enumerated (the top is the next one),
 // so the list only ever grows at its end and the walk stays linear in the number of entries.
 class TreeWalk {
  public:
-  TreeWalk(RunContext& ctx, TreeNodeList& list, std::size_t rootCut)
-      : ctx_(ctx), state_(ctx.State), totals_(ctx.State.Totals), list_(list), rootCut_(rootCut) {}
+  TreeWalk(RunContext& ctx, TreeNodeList& list)
+      : ctx_(ctx),
+        state_(ctx.State),
+        totals_(ctx.State.Totals),
+        list_(list),
+        diskPaths_(list, RecordPaths::Spelling::Disk, RecordPaths::From::Root),
+        relativeNames_(list, RecordPaths::Spelling::Lower, RecordPaths::From::Relative) {}
 
   void Run(TreeNode* root) {
     pending_.push_back(root);
@@ -102,12 +100,13 @@ class TreeWalk {
   void ScanDirectory(std::size_t dirIndex) {
     TreeNode* dir = list_[dirIndex];
     entries_.clear();
-    const int error = ctx_.Fs.ListDirectory(IoPath(*dir), entries_, HaltPoll(ctx_));
+    const std::string& dirPath = diskPaths_.Of(*dir);
+    const int error = ctx_.Fs.ListDirectory(dirPath, entries_, HaltPoll(ctx_));
     if (error != 0) {
       if (state_.HaltRequested) return;
       ++totals_.UnreadableDirs;
       dir->Unlisted = 1;
-      RecordIoFailure(state_, IoPath(*dir), error);
+      RecordIoFailure(state_, dirPath, error);
       return;
     }
     children_.assign(1, dir);
@@ -135,15 +134,11 @@ class TreeWalk {
   TreeNode* MakeRecord(std::size_t dirIndex, const DirEntry& entry, uint8_t kind) {
     const TreeNode& dir = *list_[dirIndex];
     TreeNode* node = NewTreeRecord(state_, kind);
-    // Built in one reused buffer; the relative name is the end of the full one and shares
-    // its block.
-    path_.assign(dir.Path.view());
-    AppendChildName(path_, entry.Name, true);
-    NodeText::Split(path_, rootCut_, node->Path, node->Text);
-    if (!dir.DiskPath.empty() || HasUpperCase(entry.Name)) {
-      path_.assign((dir.DiskPath.empty() ? dir.Path : dir.DiskPath).view());
-      AppendChildName(path_, entry.Name, false);
-      node->DiskPath = path_;
+    if (HasUpperCase(entry.Name)) {
+      node->Name = ToLower(entry.Name);
+      node->DiskName = entry.Name;
+    } else {
+      node->Name = entry.Name;
     }
     node->ParentIndex = static_cast<int32_t>(dirIndex);
     node->Level = dir.Level + 1;
@@ -158,7 +153,8 @@ class TreeWalk {
     lastWasDir_ = true;
     ctx_.Ui.SetText(Control::MnCurrStatus,
                     Format("Iterating thru Dir Num =%d (%s)",
-                           {int64_t{totals_.TotalDirs}, PrintableText(node->Text)}));
+                           {int64_t{totals_.TotalDirs},
+                            PrintableText(relativeNames_.Child(dirIndex, node->Name))}));
   }
 
   void AddFile(std::size_t dirIndex, const DirEntry& entry) {
@@ -173,7 +169,7 @@ class TreeWalk {
       node->NotRegular = entry.Kind == EntryKind::Other ? 1 : 0;
       if (entry.Error != 0) {
         node->StatError = static_cast<uint8_t>(std::min(entry.Error, 255));
-        RecordIoFailure(state_, IoPath(*node), entry.Error);
+        RecordIoFailure(state_, diskPaths_.Child(dirIndex, entry.Name), entry.Error);
       }
       children_.push_back(node);
       lastWasDir_ = false;
@@ -202,13 +198,13 @@ class TreeWalk {
   RunState& state_;
   TreeTotals& totals_;
   TreeNodeList& list_;
-  std::size_t rootCut_;
+  RecordPaths diskPaths_;      // the paths directories are listed by
+  RecordPaths relativeNames_;  // the names the status line shows
   TreeNodeList pending_;
   std::unordered_set<const TreeNode*> links_;  // linked directories: listed, never entered
   std::vector<DirEntry> entries_;
   TreeNodeList children_;
   TreeNodeList subDirs_;
-  std::string path_;
   bool lastWasDir_ = true;
 };
 
@@ -216,30 +212,25 @@ class TreeWalk {
 
 void SortChildren(TreeNodeList& list, std::size_t d, std::size_t f, std::size_t e,
                   const bool& haltRequested) {
-  const std::string_view dir = list[d]->Path;
-  const std::size_t prefix = dir.size() + (!dir.empty() && dir.back() == '/' ? 0 : 1);
   if (haltRequested) return;
-  SortRange(list, d + 1, f, prefix);
+  SortRange(list, d + 1, f);
   if (haltRequested) return;
-  SortRange(list, f, e, prefix);
+  SortRange(list, f, e);
 }
 
 void ScanTree(RunContext& ctx, TreeNodeList& list, const std::string& root) {
   TreeTotals& totals = ctx.State.Totals;
   TreeNode* top = NewTreeRecord(ctx.State, NodeDir);
-  top->Path = ToLower(root);
-  top->Text = top->Path;
-  if (top->Path != root) top->DiskPath = root;
+  top->Name = ToLower(root);
+  if (top->Name != root) top->DiskName = root;
   totals.TotalDirs = 1;
   totals.TotalFiles = 0;
   totals.EntryCount = 0;
-  const bool endsWithSlash = !root.empty() && root.back() == '/';
-  const std::size_t rootCut = endsWithSlash ? root.size() - 1 : root.size();
   // Directories are listed depth first, each below the one before it as often as not: the
   // walk keeps the deepest one opened, so a deep tree is not resolved from the root again
   // for each of its directories.
   const LongPathWalk keepDeepest;
-  TreeWalk(ctx, list, rootCut).Run(top);
+  TreeWalk(ctx, list).Run(top);
 }
 
 }  // namespace kav

@@ -31,29 +31,6 @@ TEST(NodeText, HoldsAndComparesLikeAString) {
   EXPECT_EQ(NodeText(withNul).size(), 3u);
 }
 
-// A relative name shares its full name's block; copies and new values own their bytes.
-TEST(NodeText, SplitsOneBlockIntoAWholeAndItsEnd) {
-  NodeText path;
-  NodeText text;
-  NodeText::Split("/top/base/sub/a.bin", 9, path, text);
-  EXPECT_EQ(path, "/top/base/sub/a.bin");
-  EXPECT_EQ(text, "/sub/a.bin");
-  EXPECT_EQ(text.size(), 10u);
-  EXPECT_STREQ(text.c_str(), "/sub/a.bin");
-  NodeText copy = text;
-  text = "line";
-  path = NodeText();
-  EXPECT_EQ(copy, "/sub/a.bin");
-  EXPECT_EQ(text, "line");
-  path = "/top/base/sub/a.bin";
-  NodeText::Split(path, 1, path, text);  // a text split from its own bytes
-  EXPECT_EQ(path, "/top/base/sub/a.bin");
-  EXPECT_EQ(text, "top/base/sub/a.bin");
-  NodeText::Split("/top", 4, path, text);  // nothing left for the end
-  EXPECT_EQ(path, "/top");
-  EXPECT_TRUE(text.empty());
-}
-
 TEST(InlineText, CutsToItsBound) {
   InlineText<3> code = "* -";
   EXPECT_EQ(code, "* -");

@@ -20,7 +20,7 @@ TEST(RunState, AMovedStateKeepsItsRecordsAfterTheOriginalIsGone) {
   auto original = std::make_unique<RunState>();
   for (int k = 0; k < 40; ++k) {  // more than one chunk of the pool
     TreeNode* node = original->TreeNodes.Add();
-    node->Path = "/n/" + std::to_string(k);
+    node->Name = "n" + std::to_string(k);
     original->NewTreeNodes.push_back(node);
     if (k % 2 == 0) original->NewTreeLines.push_back(node);
   }
@@ -30,7 +30,7 @@ TEST(RunState, AMovedStateKeepsItsRecordsAfterTheOriginalIsGone) {
   assigned = std::move(moved);
   ASSERT_EQ(assigned.NewTreeNodes.size(), 40u);
   EXPECT_EQ(assigned.TreeNodes.Count(), 40u);
-  EXPECT_EQ(assigned.NewTreeNodes[39]->Path, "/n/39");
+  EXPECT_EQ(assigned.NewTreeNodes[39]->Name, "n39");
   EXPECT_EQ(assigned.NewTreeLines[10], assigned.NewTreeNodes[20]);
 }
 

@@ -97,7 +97,8 @@ TEST(ListNewTree, DatesFollowFilesUnderItdt) {
 TEST(TreeListLine, PrintsRealSizesWithTheLocaleSeparator) {
   TreeNode file;
   file.Kind = NodeFile;
-  file.Path = "/top/base/big.iso";
+  file.Name = "big.iso";
+  file.Level = 1;
   file.Size = 3221225472;
   LocaleFacts locale;
   EXPECT_EQ(TreeListLine(file, PathDepth("/top/base/"), false, locale),
@@ -110,10 +111,11 @@ TEST(TreeListLine, PrintsRealSizesWithTheLocaleSeparator) {
 TEST(TreeListLine, TheFileSystemRootHasDepthZero) {
   TreeNode root;
   root.Kind = NodeDir;
-  root.Path = "/";
+  root.Name = "/";
   TreeNode entry;
   entry.Kind = NodeDir;
-  entry.Path = "/usr";
+  entry.Name = "usr";
+  entry.Level = 1;
   LocaleFacts locale;
   EXPECT_EQ(TreeListLine(root, PathDepth("/"), false, locale), "..0 / (0)  (Files = 0)");
   EXPECT_EQ(TreeListLine(entry, PathDepth("/"), false, locale), "...1 /usr (0)  (Files = 0)");
@@ -122,9 +124,8 @@ TEST(TreeListLine, TheFileSystemRootHasDepthZero) {
 TEST(TreeListLine, DotsStopAt46AndLinesAt249Characters) {
   TreeNode deep;
   deep.Kind = NodeFile;
-  deep.Path = "/r/";
-  for (int level = 0; level < 60; ++level) deep.Path += "d/";
-  deep.Path += std::string(240, 'n');
+  deep.Name = std::string(240, 'n');
+  deep.Level = 61;
   LocaleFacts locale;
   const std::string line = TreeListLine(deep, PathDepth("/r/"), false, locale);
   EXPECT_EQ(line.substr(0, 49), std::string(46, '.') + "62 ");
@@ -135,7 +136,8 @@ TEST(TreeListLine, DotsStopAt46AndLinesAt249Characters) {
 TEST(TreeListLine, ControlCharactersInNamesCannotBreakALine) {
   TreeNode odd;
   odd.Kind = NodeFile;
-  odd.Path = "/r/a\nb\tc";
+  odd.Name = "a\nb\tc";
+  odd.Level = 1;
   LocaleFacts locale;
   EXPECT_EQ(TreeListLine(odd, PathDepth("/r/"), false, locale), "...2 /a?b?c (0)");
 }

@@ -4,7 +4,9 @@
 // builder can be checked line by line without scanning a disk.
 
 #include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/RunContext.h"
@@ -14,6 +16,7 @@
 namespace kav::test {
 
 struct ReportRows {
+  std::map<std::string, std::pair<int32_t, TreeNode*>> made_;  // by path: node index, record
   RunState state;
   RecordingHost host;
   LocaleFacts locale;
@@ -27,12 +30,13 @@ struct ReportRows {
     state.StartStamp = "12/08/24 09:30";
   }
 
-  TreeNode* Add(TreeNodeList& list, uint8_t kind, std::string path, std::string code,
+  // A row named by its full path. Under "/new/base/" or "/old/base/" the record takes the name
+  // and level the scan would give it and stands in that side's node list below its directory
+  // (the directory's latest row, or a record made without a row if no row names it).
+  TreeNode* Add(TreeNodeList& list, uint8_t kind, const std::string& path, std::string code,
                 int64_t size = 0, uint32_t color = ColorBlack) {
-    TreeNode* node = state.TreeNodes.Add();
-    node->Kind = kind;
-    node->Path = std::move(path);
-    node->Text = node->Path;
+    TreeNode* node = Record(path, kind);
+    node->Text = path;
     node->ChangeCode = std::move(code);
     node->Size = size;
     node->Color = color;
@@ -73,6 +77,31 @@ struct ReportRows {
     state.Totals.ChangedFiles = 1;
     state.Totals.InsertedFiles = 1;
     state.Totals.InsertedDirs = 1;
+  }
+
+  // A new record for `path` in its side's node list.
+  TreeNode* Record(std::string path, uint8_t kind) {
+    TreeNode* node = state.TreeNodes.Add();
+    node->Kind = kind;
+    if (path.size() > 1 && path.back() == '/') path.pop_back();
+    const bool isNew = path.rfind("/new/base", 0) == 0;
+    if (!isNew && path.rfind("/old/base", 0) != 0) {
+      node->Name = path;
+      return node;
+    }
+    if (path == "/new/base" || path == "/old/base") {
+      node->Name = path + "/";
+    } else {
+      const std::string dir = path.substr(0, path.rfind('/'));
+      if (made_.count(dir) == 0) Record(dir, NodeDir);
+      node->Name = path.substr(dir.size() + 1);
+      node->Level = made_[dir].second->Level + 1;
+      node->ParentIndex = made_[dir].first;
+    }
+    TreeNodeList& nodes = isNew ? state.NewTreeNodes : state.OldTreeNodes;
+    made_[path] = {static_cast<int32_t>(nodes.size()), node};
+    nodes.push_back(node);
+    return node;
   }
 
   static std::vector<std::string> Texts(const TreeNodeList& list) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "core/RunContext.h"
@@ -14,6 +15,7 @@
 #include "support/RecordingHost.h"
 #include "support/TempTree.h"
 #include "text/Format.h"
+#include "tree/RecordPaths.h"
 
 namespace kav::test {
 
@@ -33,6 +35,36 @@ inline std::string DirOf(const TempTree& tree, std::string_view relative = {}) {
   return relative.empty() ? tree.Root() + "/" : tree.Path(relative) + "/";
 }
 
+// Each row's name relative to its root (the root's: its whole path), lower-cased, as the merge
+// orders them: a row's record stands in `news` or else in `olds`. Headers and fillers give their
+// Text.
+inline std::vector<std::string> NamesOf(const TreeNodeList& rows, const TreeNodeList& news,
+                                        const TreeNodeList& olds = {}) {
+  const std::unordered_set<const TreeNode*> old(olds.begin(), olds.end());
+  RecordPaths newNames(news, RecordPaths::Spelling::Lower, RecordPaths::From::Relative);
+  RecordPaths oldNames(olds, RecordPaths::Spelling::Lower, RecordPaths::From::Relative);
+  std::vector<std::string> names;
+  for (const TreeNode* row : rows) {
+    if (row->Kind == NodeHdr || row->Kind == NodeFiller) {
+      names.push_back(row->Text);
+    } else {
+      names.push_back((old.count(row) != 0 ? oldNames : newNames).Of(*row));
+    }
+  }
+  return names;
+}
+
+// The same for the rows of a run's merged lists.
+inline std::vector<std::string> NamesOf(const RunState& state, const TreeNodeList& rows) {
+  return NamesOf(rows, state.NewTreeNodes, state.OldTreeNodes);
+}
+
+// The same for a scanned list.
+inline std::vector<std::string> NamesOf(const TreeNodeList& list) {
+  return NamesOf(list, list);
+}
+
+// The rows' texts: their report lines once the reports are built.
 inline std::vector<std::string> TextsOf(const TreeNodeList& list) {
   std::vector<std::string> texts;
   for (const TreeNode* node : list) texts.push_back(node->Text);

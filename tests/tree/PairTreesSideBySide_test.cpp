@@ -9,8 +9,8 @@ namespace {
 
 using test::CodesOf;
 using test::DirOf;
+using test::NamesOf;
 using test::TempTree;
-using test::TextsOf;
 using test::TreeRun;
 using Strings = std::vector<std::string>;
 
@@ -61,8 +61,8 @@ TEST(PairTreesSideBySide, LinesPairedEntriesUpRowByRow) {
             (std::vector<int32_t>{NodeHdr, NodeDir, NodeFile, NodeDir, NodeFile}));
   EXPECT_EQ(KindsOf(s.Right()),
             (std::vector<int32_t>{NodeHdr, NodeDir, NodeFile, NodeFiller, NodeFiller}));
-  EXPECT_EQ(TextsOf(s.Left()).back(), "/sub/a.bin");
-  EXPECT_EQ(TextsOf(s.Right()).back(), "   ");
+  EXPECT_EQ(NamesOf(s.run.state, s.Left()).back(), "/sub/a.bin");
+  EXPECT_EQ(NamesOf(s.run.state, s.Right()).back(), "   ");
   EXPECT_EQ(CodesOf(s.Left()), (Strings{"", "   ", "* -", "ID-", "I -"}));
   EXPECT_EQ(CodesOf(s.Right()), (Strings{"", "   ", "* -", "   ", "   "}));
   EXPECT_EQ(ColorsOf(s.Left()),
@@ -85,8 +85,8 @@ TEST(PairTreesSideBySide, FillsTheOldSideBeforeTheNextPair) {
   s.Run();
   EXPECT_EQ(KindsOf(s.Right()), (std::vector<int32_t>{NodeHdr, NodeDir, NodeFiller, NodeFiller,
                                                       NodeFiller, NodeFiller, NodeDir}));
-  EXPECT_EQ(s.Left().back()->Text, "/b");
-  EXPECT_EQ(s.Right().back()->Text, "/b");
+  EXPECT_EQ(NamesOf(s.run.state, s.Left()).back(), "/b");
+  EXPECT_EQ(NamesOf(s.run.state, s.Right()).back(), "/b");
   EXPECT_EQ(s.run.state.Totals.PairedDirs, 1);
 }
 
@@ -131,13 +131,15 @@ TEST(PairTreesSideBySide, ChangesOnlyDropsEqualPairsAndUnpairedFiles) {
   s.Run();
   const std::string newRoot = ToLower(DirOf(s.tree, "New/base"));
   const std::string oldRoot = ToLower(DirOf(s.tree, "Old/base"));
-  EXPECT_EQ(TextsOf(s.Left()), (Strings{s.Left()[0]->Text, newRoot, "/grown", "/fresh"}));
-  EXPECT_EQ(TextsOf(s.Right()), (Strings{s.Right()[0]->Text, oldRoot, "/grown", "   "}));
+  EXPECT_EQ(NamesOf(s.run.state, s.Left()),
+            (Strings{s.Left()[0]->Text, newRoot, "/grown", "/fresh"}));
+  EXPECT_EQ(NamesOf(s.run.state, s.Right()),
+            (Strings{s.Right()[0]->Text, oldRoot, "/grown", "   "}));
   const TreeNodeList& news = s.run.state.NewTreeNodes;
   const TreeNodeList& olds = s.run.state.OldTreeNodes;
-  EXPECT_EQ(news[4]->Text, "/fresh/inside");
+  EXPECT_EQ(NamesOf(s.run.state, news)[4], "/fresh/inside");
   EXPECT_EQ(news[4]->Kind, NodeDropped);
-  EXPECT_EQ(olds[4]->Text, "/kept/gone");
+  EXPECT_EQ(NamesOf(s.run.state, olds)[4], "/kept/gone");
   EXPECT_EQ(olds[4]->Kind, NodeDropped);
   const TreeTotals& t = s.run.state.Totals;
   EXPECT_EQ(t.EqualFiles, 1);

@@ -11,8 +11,8 @@ namespace {
 
 using test::CodesOf;
 using test::DirOf;
+using test::NamesOf;
 using test::TempTree;
-using test::TextsOf;
 using test::TreeRun;
 using Strings = std::vector<std::string>;
 
@@ -49,8 +49,9 @@ TEST(PairTrees, IdenticalTreesPairEverything) {
     c.tree.File(root + "/sub/deep/c.txt", "c");
   }
   c.Run();
-  EXPECT_EQ(TextsOf(c.Lines()), (Strings{ToLower(DirOf(c.tree, c.newRoot)), "/a.txt", "/sub",
-                                         "/sub/b.txt", "/sub/deep", "/sub/deep/c.txt"}));
+  EXPECT_EQ(NamesOf(c.run.state, c.Lines()),
+            (Strings{ToLower(DirOf(c.tree, c.newRoot)), "/a.txt", "/sub", "/sub/b.txt", "/sub/deep",
+                     "/sub/deep/c.txt"}));
   EXPECT_EQ(CodesOf(c.Lines()), Strings(6, "   "));
   const TreeTotals& t = c.run.state.Totals;
   EXPECT_EQ(t.PairedDirs, 2);
@@ -73,8 +74,8 @@ TEST(PairTrees, MergesChangedAndDeletedEntriesIntoOneList) {
   c.tree.SizedFile(c.oldRoot + "/sub/gone.bin", 7);
   c.Run();
   const TreeNodeList& lines = c.Lines();
-  EXPECT_EQ(TextsOf(lines), (Strings{ToLower(DirOf(c.tree, c.newRoot)), "/x.txt", "/y.txt", "/sub",
-                                     "/sub/gone.bin"}));
+  EXPECT_EQ(NamesOf(c.run.state, lines), (Strings{ToLower(DirOf(c.tree, c.newRoot)), "/x.txt",
+                                                  "/y.txt", "/sub", "/sub/gone.bin"}));
   EXPECT_EQ(CodesOf(lines), (Strings{"   ", "   ", "* -", "DD-", "D -"}));
   const TreeNode& root = *lines[0];
   EXPECT_EQ(root.HasChanges, 1);
@@ -125,7 +126,7 @@ TEST(PairTrees, AFileNeverPairsWithADirectory) {
   c.tree.File(c.newRoot + "/x", "file");
   c.tree.File(c.oldRoot + "/X/inner", "dir");
   c.Run();
-  EXPECT_EQ(TextsOf(c.Lines()),
+  EXPECT_EQ(NamesOf(c.run.state, c.Lines()),
             (Strings{ToLower(DirOf(c.tree, c.newRoot)), "/x", "/x", "/x/inner"}));
   EXPECT_EQ(CodesOf(c.Lines()), (Strings{"   ", "I -", "DD-", "D -"}));
   EXPECT_EQ(c.run.state.Totals.PairedDirs, 0);
@@ -146,7 +147,7 @@ TEST(PairTrees, ADirectoryWhoseOnlyChangeIsADeletedFileIsMarkedChanged) {
   c.tree.File(c.oldRoot + "/p/s/keep", "k");
   c.tree.File(c.oldRoot + "/p/gone", "g");
   c.Run();
-  EXPECT_EQ(TextsOf(c.Lines()),
+  EXPECT_EQ(NamesOf(c.run.state, c.Lines()),
             (Strings{ToLower(DirOf(c.tree, c.newRoot)), "/p", "/p/gone", "/p/s", "/p/s/keep"}));
   EXPECT_EQ(c.Lines()[1]->HasChanges, 1);
   EXPECT_EQ(c.States(), (std::vector<int32_t>{1, 2, 1}));
@@ -158,7 +159,7 @@ TEST(PairTrees, OnlyMatchedFilesLeavesUnpairedDirectoriesUnlisted) {
   c.tree.File(c.newRoot + "/fresh/one", "1");
   c.tree.File(c.oldRoot + "/stale/two", "2");
   c.Run();
-  EXPECT_EQ(TextsOf(c.Lines()),
+  EXPECT_EQ(NamesOf(c.run.state, c.Lines()),
             (Strings{ToLower(DirOf(c.tree, c.newRoot)), "/fresh/one", "/stale/two"}));
   EXPECT_EQ(CodesOf(c.Lines()), (Strings{"   ", "I -", "D -"}));
   EXPECT_EQ(c.States(), (std::vector<int32_t>{1}));
@@ -207,7 +208,7 @@ TEST(PairTrees, HaltDuringTheMergeStopsAtTheNextCycle) {
     if (!run.state.NewTreeLines.empty()) run.state.HaltRequested = true;
   };
   c.Run();
-  EXPECT_EQ(TextsOf(c.Lines()), (Strings{ToLower(DirOf(c.tree, c.newRoot)), "/a"}));
+  EXPECT_EQ(NamesOf(c.run.state, c.Lines()), (Strings{ToLower(DirOf(c.tree, c.newRoot)), "/a"}));
   EXPECT_EQ(run.state.Totals.EqualFiles, 1);
 }
 

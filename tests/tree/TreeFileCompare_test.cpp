@@ -21,7 +21,8 @@ using test::TreeRun;
 struct ComparePair {
   TempTree tree;
   TreeRun run;
-  TreeNodeList news, olds;
+  TreeNodeList& news = run.state.NewTreeNodes;
+  TreeNodeList& olds = run.state.OldTreeNodes;
 
   void Scan() {
     RunContext ctx = run.Context();

@@ -7,14 +7,15 @@
 #include "platform/LongPath.h"
 #include "support/DeepTree.h"
 #include "support/TreeRunFixture.h"
+#include "tree/RecordPaths.h"
 #include "tree/TreeRecords.h"
 
 namespace kav {
 namespace {
 
 using test::DirOf;
+using test::NamesOf;
 using test::TempTree;
-using test::TextsOf;
 using test::TreeRun;
 
 TreeNodeList Scan(TreeRun& run, const std::string& root) {
@@ -31,9 +32,8 @@ TEST(ScanTree, EmptyRootGivesOnlyTheRootRecord) {
   ASSERT_EQ(list.size(), 1u);
   const TreeNode& root = *list[0];
   EXPECT_EQ(root.Kind, NodeDir);
-  EXPECT_EQ(root.Path, ToLower(DirOf(tree)));
-  EXPECT_EQ(root.Text, root.Path);
-  EXPECT_EQ(IoPath(root), DirOf(tree));
+  EXPECT_EQ(root.Name, ToLower(DirOf(tree)));
+  EXPECT_EQ(IoPath(list, root), DirOf(tree));
   EXPECT_EQ(root.ParentIndex, -1);
   EXPECT_EQ(root.Level, 0);
   EXPECT_EQ(run.state.Totals.TotalDirs, 1);
@@ -48,7 +48,7 @@ TEST(ScanTree, ListsEachDirectoryThenItsFilesThenItsSubTrees) {
   TreeNodeList list = Scan(run, DirOf(tree));
   ASSERT_EQ(list.size(), 4u);
   const std::string root = ToLower(DirOf(tree));
-  EXPECT_EQ(TextsOf(list), (std::vector<std::string>{root, "/x.txt", "/sub", "/sub/a.bin"}));
+  EXPECT_EQ(NamesOf(list), (std::vector<std::string>{root, "/x.txt", "/sub", "/sub/a.bin"}));
   struct Expected {
     int32_t kind, level, parent, fileCount;
     int64_t size;
@@ -58,15 +58,16 @@ TEST(ScanTree, ListsEachDirectoryThenItsFilesThenItsSubTrees) {
                                {NodeDir, 1, 0, 1, 300},
                                {NodeFile, 2, 2, 0, 300}};
   for (std::size_t k = 0; k < list.size(); ++k) {
-    SCOPED_TRACE(list[k]->Text);
+    SCOPED_TRACE(list[k]->Name.str());
     EXPECT_EQ(list[k]->Kind, expected[k].kind);
     EXPECT_EQ(list[k]->Level, expected[k].level);
     EXPECT_EQ(list[k]->ParentIndex, expected[k].parent);
     EXPECT_EQ(list[k]->FileCount, expected[k].fileCount);
     EXPECT_EQ(list[k]->Size, expected[k].size);
   }
-  EXPECT_EQ(list[3]->Path, root + "sub/a.bin");
-  EXPECT_EQ(IoPath(*list[3]), DirOf(tree) + "Sub/a.bin");  // opened as spelled on disk
+  RecordPaths lower(list, RecordPaths::Spelling::Lower, RecordPaths::From::Root);
+  EXPECT_EQ(lower.Of(*list[3]), root + "sub/a.bin");
+  EXPECT_EQ(IoPath(list, *list[3]), DirOf(tree) + "Sub/a.bin");  // opened as spelled on disk
   EXPECT_EQ(list[1]->Date, PackDosTime(TempTree::DefaultTime));
   EXPECT_EQ(list[2]->Date, 0u);
   EXPECT_EQ(run.state.Totals.TotalDirs, 2);
@@ -80,7 +81,7 @@ TEST(ScanTree, OrdersFilesBeforeDirectoriesEachByLowerCaseBytes) {
   TreeRun run;
   TreeNodeList list = Scan(run, DirOf(tree));
   // A prefix sorts first; '-' (2D) < '.' (2E) < '_' (5F) < letters.
-  EXPECT_EQ(TextsOf(list),
+  EXPECT_EQ(NamesOf(list),
             (std::vector<std::string>{ToLower(DirOf(tree)), "/a", "/a.txt", "/a_b", "/ab", "/b-",
                                       "/b.txt", "/al", "/alpha", "/beta", "/zed"}));
 }
@@ -92,10 +93,10 @@ TEST(ScanTree, NamesEqualInLowerCaseAreBothListedInOnDiskOrder) {
   TreeRun run;
   TreeNodeList list = Scan(run, DirOf(tree));
   ASSERT_EQ(list.size(), 3u);
-  EXPECT_EQ(list[1]->Text, "/foo");
-  EXPECT_EQ(list[2]->Text, "/foo");
-  EXPECT_EQ(IoPath(*list[1]), DirOf(tree) + "Foo");
-  EXPECT_EQ(IoPath(*list[2]), DirOf(tree) + "foo");
+  EXPECT_EQ(NamesOf(list)[1], "/foo");
+  EXPECT_EQ(NamesOf(list)[2], "/foo");
+  EXPECT_EQ(IoPath(list, *list[1]), DirOf(tree) + "Foo");
+  EXPECT_EQ(IoPath(list, *list[2]), DirOf(tree) + "foo");
   EXPECT_EQ(list[0]->Size, 3);
 }
 
@@ -108,13 +109,12 @@ TEST(ScanTree, WalksDepthFirstWithHiddenEntries) {
   tree.Dir(".git");
   TreeRun run;
   TreeNodeList list = Scan(run, DirOf(tree));
-  EXPECT_EQ(TextsOf(list),
+  EXPECT_EQ(NamesOf(list),
             (std::vector<std::string>{ToLower(DirOf(tree)), "/f", "/.git", "/a", "/a/f", "/a/b",
                                       "/a/b/c", "/a/b/c/f", "/d", "/d/.hidden"}));
   for (const TreeNode* node : list) {
     if (node->ParentIndex < 0) continue;
     const TreeNode& parent = *list[static_cast<std::size_t>(node->ParentIndex)];
-    EXPECT_EQ(node->Path.rfind(parent.Path, 0), 0u) << node->Path;
     EXPECT_EQ(node->Level, parent.Level + 1);
   }
   EXPECT_EQ(list[0]->Size, 10);
@@ -129,7 +129,7 @@ TEST(ScanTree, ListDirectoriesOnlyStillCountsEveryFile) {
   TreeRun run;
   run.state.Options.OptLdeo = true;
   TreeNodeList list = Scan(run, DirOf(tree));
-  ASSERT_EQ(TextsOf(list), (std::vector<std::string>{ToLower(DirOf(tree)), "/sub"}));
+  ASSERT_EQ(NamesOf(list), (std::vector<std::string>{ToLower(DirOf(tree)), "/sub"}));
   EXPECT_EQ(run.state.Totals.TotalFiles, 3);
   EXPECT_EQ(list[0]->Size, 60);
   EXPECT_EQ(list[1]->Size, 50);
@@ -147,7 +147,7 @@ TEST(ScanTree, LinkedDirectoriesAreListedButNeverEntered) {
   tree.Symlink(outside.Root(), "away");  // out of the tree
   TreeRun run;
   TreeNodeList list = Scan(run, DirOf(tree));
-  EXPECT_EQ(TextsOf(list), (std::vector<std::string>{ToLower(DirOf(tree)), "/away", "/self", "/sub",
+  EXPECT_EQ(NamesOf(list), (std::vector<std::string>{ToLower(DirOf(tree)), "/away", "/self", "/sub",
                                                      "/sub/a", "/sub/up"}));
   for (std::size_t k : {1u, 2u, 5u}) EXPECT_EQ(list[k]->Kind, NodeDir);
   EXPECT_EQ(run.state.Totals.TotalDirs, 5);
@@ -161,7 +161,7 @@ TEST(ScanTree, FifosAndDanglingLinksAreListedWithoutSize) {
   tree.File("plain", "abc");
   TreeRun run;
   TreeNodeList list = Scan(run, DirOf(tree));
-  ASSERT_EQ(TextsOf(list),
+  ASSERT_EQ(NamesOf(list),
             (std::vector<std::string>{ToLower(DirOf(tree)), "/dangling", "/pipe", "/plain"}));
   EXPECT_EQ(list[1]->NotRegular, 1);
   EXPECT_EQ(list[2]->NotRegular, 1);
@@ -191,7 +191,7 @@ TEST(ScanTree, AnUnreadableDirectoryIsListedEmptyAndCounted) {
   TreeRun run;
   run.fs = &faulty;
   TreeNodeList list = Scan(run, DirOf(tree));
-  EXPECT_EQ(TextsOf(list),
+  EXPECT_EQ(NamesOf(list),
             (std::vector<std::string>{ToLower(DirOf(tree)), "/locked", "/open", "/open/inside"}));
   EXPECT_EQ(run.state.Totals.UnreadableDirs, 1);
 
@@ -231,9 +231,9 @@ TEST(ScanTree, WalksATreeDeeperThanThePathLimitWhole) {
   const TreeNode& leaf = *list.back();
   EXPECT_EQ(leaf.Kind, NodeFile);
   EXPECT_EQ(leaf.Level, 25);
-  EXPECT_EQ(leaf.Text, ToLower(deep.Relative()));
-  EXPECT_GT(leaf.Path.size(), 4096u);
-  EXPECT_EQ(IoPath(leaf), tree.Root() + deep.Relative());
+  EXPECT_EQ(NamesOf(list).back(), ToLower(deep.Relative()));
+  EXPECT_GT(IoPath(list, leaf).size(), 4096u);
+  EXPECT_EQ(IoPath(list, leaf), tree.Root() + deep.Relative());
   EXPECT_EQ(leaf.Size, 12);
   EXPECT_EQ(list[0]->Size, 12);
   EXPECT_EQ(run.state.Totals.UnreadableDirs, 0);
@@ -297,38 +297,38 @@ TEST(ScanTree, HaltLeavesDirectoriesNotYetEnumeratedWithoutEntries) {
     if (run.host.eventPumps == 6) run.state.HaltRequested = true;
   };
   TreeNodeList list = Scan(run, DirOf(tree));
-  EXPECT_EQ(TextsOf(list), (std::vector<std::string>{ToLower(DirOf(tree)), "/a", "/b", "/c"}));
+  EXPECT_EQ(NamesOf(list), (std::vector<std::string>{ToLower(DirOf(tree)), "/a", "/b", "/c"}));
   EXPECT_EQ(run.state.Totals.TotalFiles, 0);
 }
 
 TEST(SortChildren, SortsFilesAndDirectoriesSeparatelyByBytesUnlessHalted) {
   TreeNodePool pool;
-  auto make = [&](std::string path) {
+  auto make = [&](std::string name) {
     TreeNode* node = pool.Add();
-    node->Path = std::move(path);
+    node->Name = std::move(name);
     return node;
   };
   // Files: names sharing their first 16 bytes, a 16-byte name, a name past ASCII.
   const TreeNodeList original = {make("/r/"),
-                                 make("/r/abcdefghijklmnop2"),
-                                 make("/r/\xc3\xa9"),
-                                 make("/r/abcdefghijklmnop"),
-                                 make("/r/abcdefghijklmnop1"),
-                                 make("/r/b"),
-                                 make("/r/z"),
-                                 make("/r/c"),
-                                 make("/r/cc")};
+                                 make("abcdefghijklmnop2"),
+                                 make("\xc3\xa9"),
+                                 make("abcdefghijklmnop"),
+                                 make("abcdefghijklmnop1"),
+                                 make("b"),
+                                 make("z"),
+                                 make("c"),
+                                 make("cc")};
   TreeNodeList list = original;
   const bool halted = true;
   SortChildren(list, 0, 6, 9, halted);
   EXPECT_EQ(list, original);
   const bool running = false;
   SortChildren(list, 0, 6, 9, running);
-  std::vector<std::string> paths;
-  for (const TreeNode* node : list) paths.push_back(node->Path);
-  EXPECT_EQ(paths, (std::vector<std::string>{"/r/", "/r/abcdefghijklmnop", "/r/abcdefghijklmnop1",
-                                             "/r/abcdefghijklmnop2", "/r/b", "/r/\xc3\xa9", "/r/c",
-                                             "/r/cc", "/r/z"}));
+  std::vector<std::string> names;
+  for (const TreeNode* node : list) names.push_back(node->Name);
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"/r/", "abcdefghijklmnop", "abcdefghijklmnop1",
+                                      "abcdefghijklmnop2", "b", "\xc3\xa9", "c", "cc", "z"}));
 }
 
 }  // namespace

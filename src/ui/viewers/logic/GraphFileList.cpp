@@ -3,6 +3,7 @@
 #include "text/DateText.h"
 #include "text/Format.h"
 #include "text/PrintableText.h"
+#include "tree/RecordPaths.h"
 #include "tree/TreeRecords.h"
 
 namespace kav {
@@ -26,7 +27,7 @@ GraphFileRow RowOf(const TreeNode& file, const LocaleFacts& locale) {
   const std::string_view sep = locale.ThousandsSeparator;
   GraphFileRow row;
   row.Image = FileImageOf(file.ChangeCode);
-  row.Name = PrintableText(LastComponent(file.Path));
+  row.Name = PrintableText(LastComponent(file.Name));
   if (file.ChangeCode == "I -" || file.ChangeCode == "D -") {
     row.Size = FormatThousands(file.Size, sep);
     row.Date = DateText(file.Date, locale.Date);
@@ -75,7 +76,12 @@ std::optional<DirectoryFiles> ListDirectoryFiles(const RunState& state, int row,
   if (dir.Kind != NodeDir) return std::nullopt;
 
   DirectoryFiles files;
-  files.DirText = "Dir: " + PrintableText(dir.Path);
+  // A deleted directory is a record of the Old tree, any other one of the New tree.
+  const TreeNodeList& scanned = dir.ChangeCode == "DD-" ? state.OldTreeNodes : state.NewTreeNodes;
+  files.DirText =
+      "Dir: " +
+      PrintableText(
+          RecordPaths(scanned, RecordPaths::Spelling::Lower, RecordPaths::From::Root).Of(dir));
   FileCounts counts;
   // The walk itself tells whether there are files: a paired directory whose New side holds
   // none (FileCount 0) may still have deleted Old files listed under it.

@@ -1,6 +1,7 @@
 // The tree graph viewer's file list of a clicked directory and its totals line.
 #include <gtest/gtest.h>
 
+#include "tree/TreeRecords.h"
 #include "ui/viewers/logic/GraphFileList.h"
 
 namespace kav {
@@ -12,12 +13,19 @@ constexpr uint32_t Stamp(unsigned year, unsigned month, unsigned day) {
 
 class DirectoryFilesTest : public testing::Test {
  protected:
+  // A record of the New tree, under the directory added last one level up.
   TreeNode* Add(uint8_t kind, const std::string& path, int level, const std::string& code = "   ") {
     TreeNode* node = state.TreeNodes.Add();
     node->Kind = kind;
-    node->Path = path;
+    node->Name = level == 0 ? path : LastComponent(path);
     node->Level = level;
+    node->ParentIndex = level == 0 ? -1 : dirAt_[static_cast<std::size_t>(level - 1)];
     node->ChangeCode = code;
+    if (kind == NodeDir) {
+      dirAt_.resize(static_cast<std::size_t>(level) + 1);
+      dirAt_.back() = static_cast<int32_t>(state.NewTreeNodes.size());
+    }
+    state.NewTreeNodes.push_back(node);
     state.NewTreeLines.push_back(node);
     return node;
   }
@@ -38,6 +46,7 @@ class DirectoryFilesTest : public testing::Test {
 
   RunState state;
   LocaleFacts locale;
+  std::vector<int32_t> dirAt_;
 };
 
 TEST_F(DirectoryFilesTest, ThreeEqualFilesShowTheMatchForm) {
@@ -49,6 +58,7 @@ TEST_F(DirectoryFilesTest, ThreeEqualFilesShowTheMatchForm) {
   File("/top/base/sub/d.txt", "I -", 7, 0, 2);
   const DirectoryFiles files = Files(0);
   EXPECT_EQ(files.DirText, "Dir: /top/base/");
+  EXPECT_EQ(Files(4).DirText, "Dir: /top/base/sub");  // built from its parent's path
   EXPECT_EQ(files.TotalsText, " Total = 3  -- Match = 3  Change = 0");
   ASSERT_EQ(files.Rows.size(), 3u);  // the walk ends at the sub-directory
   EXPECT_EQ(files.Rows[0].Image, GraphImageFileEqual);
@@ -154,13 +164,13 @@ TEST(GraphFileList, NamesAreShownSafely) {
   locale.ThousandsSeparator = ".";
   TreeNode* dir = state.TreeNodes.Add();
   dir->Kind = NodeDir;
-  dir->Path = "/n/";
+  dir->Name = "/n/";
   state.NewTreeLines.push_back(dir);
   TreeNode* file = state.TreeNodes.Add();
   file->Kind = NodeFile;
   file->Level = 1;
   file->ChangeCode = "I -";
-  file->Path = "/n/line\nbreak";
+  file->Name = "line\nbreak";
   file->Size = 2500;
   state.NewTreeLines.push_back(file);
   const auto files = ListDirectoryFiles(state, 0, locale);
