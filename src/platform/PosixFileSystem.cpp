@@ -7,12 +7,11 @@
 #include <array>
 #include <cerrno>
 #include <ctime>
-#include <system_error>
-#include <thread>
 
 #include "platform/DosTime.h"
 #include "platform/FileSystem.h"
 #include "platform/LongPath.h"
+#include "platform/SplitWork.h"
 
 namespace kav {
 namespace {
@@ -245,23 +244,13 @@ class PosixFileSystem final : public FileSystem {
   static void DescribeEntries(int dfd, std::vector<DirEntry>& out, std::size_t first,
                               const std::vector<bool>& settled) {
     constexpr std::size_t SharedFrom = 2048;
-    const std::size_t count = out.size() - first;
-    const auto describe = [dfd, &out, first, &settled](std::size_t from, std::size_t to) {
-      StampCache stamps;
-      for (std::size_t k = from; k < to; ++k) {
-        if (!settled[k - first]) DescribeEntry(dfd, out[k], stamps);
-      }
-    };
-    const std::size_t middle = first + count / 2;
-    std::thread helper;
-    if (count >= SharedFrom) {
-      try {
-        helper = std::thread(describe, middle, out.size());
-      } catch (const std::system_error&) {  // no thread to be had: one does it all
-      }
-    }
-    describe(first, helper.joinable() ? middle : out.size());
-    if (helper.joinable()) helper.join();
+    SplitWork(out.size() - first, SharedFrom,
+              [dfd, &out, first, &settled](std::size_t from, std::size_t to) {
+                StampCache stamps;
+                for (std::size_t k = from; k < to; ++k) {
+                  if (!settled[k]) DescribeEntry(dfd, out[first + k], stamps);
+                }
+              });
   }
   // A directory's size in bytes hints at its entry count (ext4 spends some 35 bytes on an
   // entry); room made at once spares a large listing its repeated moves. Room that stays

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "platform/FreeMemory.h"
+#include "platform/SplitWork.h"
 #include "report/TreeNames.h"
 #include "text/CharacterCut.h"
 #include "text/DateText.h"
@@ -76,16 +76,27 @@ void BuildLines(TreeNodeList& lines, bool withDate, const LocaleFacts& locale) {
 }
 
 // The single list viewer shows ReportLines and colours the rows by their records' kinds, so
-// a type 5 line moves from its record into ReportLines. The names the lines replaced are
-// handed back to the system first: ReportLines would otherwise add its million strings to
-// the scan's high-water mark.
-void MoveLinesToReport(TreeNodeList& lines, StringList& report) {
-  ReturnFreedMemory();
-  report.reserve(report.size() + lines.size());
-  for (TreeNode* record : lines) {
-    report.emplace_back(record->Text.view());
-    record->Text = NodeText();
-  }
+// a type 5 line goes straight into ReportLines, and the record keeps only its kind. Its names
+// are let go as its line is written. A large listing's lines are written by two threads, each
+// into its own half.
+void WriteLinesToReport(TreeNodeList& lines, bool withDate, const LocaleFacts& locale,
+                        StringList& report) {
+  if (lines.empty()) return;
+  constexpr std::size_t SharedFrom = 4096;
+  const int rootDepth = PathDepth(lines.front()->Name);
+  const std::size_t first = report.size();
+  report.resize(first + lines.size());
+  SplitWork(lines.size(), SharedFrom, [&](std::size_t from, std::size_t to) {
+    std::string line;
+    line.reserve(2 * LineLimit);
+    for (std::size_t k = from; k < to; ++k) {
+      TreeNode& record = *lines[k];
+      MakeTreeListLine(line, record, rootDepth, withDate, locale);
+      report[first + k] = line;
+      record.Name = NodeText();
+      record.DiskName = NodeText();
+    }
+  });
 }
 
 TreeNode* SummaryRecord(RunState& state, TreeNodeList& lines) {
@@ -106,15 +117,15 @@ std::string TreeListLine(const TreeNode& record, int rootDepth, bool withDate,
 void ListNewTree(RunContext& ctx) {
   RunState& state = ctx.State;
   ScanTree(ctx, state.NewTreeLines, state.NewDirName);
-  BuildLines(state.NewTreeLines, state.Options.OptItdt, ctx.Locale);
   state.SummaryTopLine = 0;
   state.SummaryTotalsLine = static_cast<int32_t>(state.NewTreeLines.size()) + 1;
   const char* pattern = state.Options.OptLdeo
                             ? "Single Tree List Summary - Dirs = %d Files = %d OPTIONS = Ldeo"
                             : "Single Tree List Summary - Dirs = %d Files = %d OPTIONS = None";
-  SummaryRecord(state, state.NewTreeLines)->Text =
-      Format(pattern, {int64_t{state.Totals.TotalDirs}, int64_t{state.Totals.TotalFiles}});
-  MoveLinesToReport(state.NewTreeLines, state.ReportLines);
+  state.ReportLines.push_back(
+      Format(pattern, {int64_t{state.Totals.TotalDirs}, int64_t{state.Totals.TotalFiles}}));
+  WriteLinesToReport(state.NewTreeLines, state.Options.OptItdt, ctx.Locale, state.ReportLines);
+  SummaryRecord(state, state.NewTreeLines);
 }
 
 void ListBothTrees(RunContext& ctx) {

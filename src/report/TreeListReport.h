@@ -14,9 +14,9 @@ namespace kav {
 std::string TreeListLine(const TreeNode& record, int rootDepth, bool withDate,
                          const LocaleFacts& locale);
 
-// Type 5: scans the New tree into NewTreeLines, puts each record's line into its Text, adds
-// the summary record at row 0 and moves every line into ReportLines (the records keep their
-// kinds, for the viewer's colours).
+// Type 5: scans the New tree into NewTreeLines, writes the summary line and then each
+// record's line into ReportLines and adds a summary record at row 0 of NewTreeLines (the
+// records keep their kinds, for the viewer's colours).
 void ListNewTree(RunContext& ctx);
 
 // Type 6: scans both trees into NewTreeLines and OldTreeLines, puts each record's line into

@@ -81,6 +81,27 @@ TEST(ListNewTree, DirectoriesOnlyStillCountAllFiles) {
                      "..." + Num(root.depth + 1) + " /sub (234)  (Files = 0)"}));
 }
 
+// Past a few thousand entries the lines are written by two threads, each into its own half:
+// every line still stands in its place.
+TEST(ListNewTree, ALargeListingKeepsEveryLineInItsPlace) {
+  constexpr int Files = 5000;
+  TempTree tree;
+  for (int k = 0; k < Files; ++k) tree.File("f" + std::to_string(10000 + k), k % 7 == 0 ? "x" : "");
+  TreeRun run;
+  run.state.NewDirName = DirOf(tree);
+  RunContext ctx = run.Context();
+  ListNewTree(ctx);
+  const RootFacts root = FactsOf(DirOf(tree));
+  Strings expected = {"Single Tree List Summary - Dirs = 1 Files = 5000 OPTIONS = None",
+                      ".." + Num(root.depth) + " " + root.name + "/ (715)  (Files = 5000)"};
+  for (int k = 0; k < Files; ++k) {
+    expected.push_back("..." + Num(root.depth + 1) + " /f" + Num(10000 + k) +
+                       (k % 7 == 0 ? " (1)" : " (0)"));
+  }
+  EXPECT_EQ(run.state.ReportLines, expected);
+  EXPECT_EQ(run.state.NewTreeLines.size(), expected.size());
+}
+
 TEST(ListNewTree, DatesFollowFilesUnderItdt) {
   TempTree tree;
   tree.File("dated", "12345", TempTree::LocalTime(2024, 1, 5, 13, 5, 0));
