@@ -10,6 +10,10 @@ namespace {
 
 // Each piece opened on the way stays well below the kernel's limit.
 constexpr std::size_t PieceLimit = 2048;
+// Inside a walk, a path whose name has this many directories or more before its last one
+// has them opened as a piece and kept: the kernel would otherwise look every one of them up
+// again for each directory of a deep chain of short names.
+constexpr std::size_t KeepFrom = 16;
 
 // The deepest directory the thread's walk has opened, and the path text that names it.
 struct KeptDirectory {
@@ -33,10 +37,23 @@ std::size_t SkipSlashes(const std::string& path, std::size_t pos) {
   return pos;
 }
 
+// Where the directories of the name from `pos` on end, when they are many: the last '/'
+// before its last name; npos otherwise.
+std::size_t ManyDirectoriesEnd(const std::string& path, std::size_t pos) {
+  if (kept.scopes == 0) return std::string::npos;
+  std::size_t end = path.size();
+  while (end > pos && path[end - 1] == '/') --end;
+  const std::size_t cut = end > pos ? path.rfind('/', end - 1) : std::string::npos;
+  if (cut == std::string::npos || cut <= pos) return std::string::npos;
+  std::size_t slashes = 0;
+  for (std::size_t k = pos; k < cut && slashes < KeepFrom; ++k) slashes += path[k] == '/' ? 1 : 0;
+  return slashes + 1 >= KeepFrom ? cut : std::string::npos;
+}
+
 }  // namespace
 
 ResolvedPath::ResolvedPath(const std::string& path) : fd_(AT_FDCWD), name_(".") {
-  if (path.size() < PATH_MAX) {
+  if (path.size() < PATH_MAX && ManyDirectoriesEnd(path, 0) == std::string::npos) {
     if (!path.empty()) name_ = path.c_str();
     return;
   }
@@ -52,6 +69,12 @@ ResolvedPath::ResolvedPath(const std::string& path) : fd_(AT_FDCWD), name_(".") 
       ok_ = false;
       break;
     }
+    OpenPiece(path.substr(pos, cut - pos));
+    lastCut = cut;
+    pos = SkipSlashes(path, cut + 1);
+  }
+  const std::size_t cut = ok_ ? ManyDirectoriesEnd(path, pos) : std::string::npos;
+  if (cut != std::string::npos) {
     OpenPiece(path.substr(pos, cut - pos));
     lastCut = cut;
     pos = SkipSlashes(path, cut + 1);

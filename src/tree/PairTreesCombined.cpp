@@ -52,8 +52,7 @@ class CombinedMerge {
 
   void BeginCycle(std::size_t i) {
     const TreeNode& n = *news_[i];
-    ctx_.Ui.SetText(Control::MnCurrStatus,
-                    Format("Processing node: %s", {PrintableText(newNames_.Of(n))}));
+    ctx_.Ui.SetText(Control::MnCurrStatus, Format("Processing node: %s", {shownNames_.Of(n)}));
     ShowTreeProgress(ctx_.Ui, static_cast<int64_t>(i), static_cast<int64_t>(news_.size()) - 1);
     if (n.Kind == NodeDir && pending_ >= 0) ClosePending();
   }
@@ -199,7 +198,7 @@ class CombinedMerge {
   const TreeNodeList& news_;
   const TreeNodeList& olds_;
   TreeReadAhead& ahead_;
-  RecordPaths newNames_{news_, RecordPaths::Spelling::Lower, RecordPaths::From::Relative};
+  RecordPaths shownNames_{news_, RecordPaths::Spelling::Shown, RecordPaths::From::Relative};
   int32_t pending_ = -1;
   bool pendingChanged_ = false;
 };

@@ -3,7 +3,6 @@
 
 #include "text/CharacterCut.h"
 #include "text/Format.h"
-#include "text/PrintableText.h"
 #include "tree/RecordPaths.h"
 #include "tree/TreeFileCompare.h"
 #include "tree/TreeMerge.h"
@@ -125,10 +124,9 @@ class SideBySideMerge {
     TreeNode& o = *olds_[j];
     const FilePairShortcut shortcut = DecideFilePairShortcut(s_, n, o);
     if (shortcut == FilePairShortcut::NeedsReading && std::max(i, j) % 75 == 0) {
-      ctx_.Ui.SetText(Control::MnCurrStatus,
-                      Format("Comparing Files (New=%d Old=%d -- %s)",
-                             {static_cast<int64_t>(i), static_cast<int64_t>(j),
-                              PrintableText(newNames_.Of(n))}));
+      ctx_.Ui.SetText(Control::MnCurrStatus, Format("Comparing Files (New=%d Old=%d -- %s)",
+                                                    {static_cast<int64_t>(i),
+                                                     static_cast<int64_t>(j), shownNames_.Of(n)}));
       ShowTreeProgress(ctx_.Ui, static_cast<int64_t>(i),
                        static_cast<int64_t>(s_.NewTreeLines.size()));
     }
@@ -156,7 +154,7 @@ class SideBySideMerge {
   const TreeNodeList& news_;
   const TreeNodeList& olds_;
   TreeReadAhead& ahead_;
-  RecordPaths newNames_{news_, RecordPaths::Spelling::Lower, RecordPaths::From::Relative};
+  RecordPaths shownNames_{news_, RecordPaths::Spelling::Shown, RecordPaths::From::Relative};
   TreeNode* lastNewDir_ = nullptr;
   TreeNode* lastOldDir_ = nullptr;
 };

@@ -1,10 +1,22 @@
 #include "tree/RecordPaths.h"
 
+#include "text/PrintableText.h"
+
 namespace kav {
 
 void AppendChildName(std::string& path, std::string_view name) {
   if (path.empty() || path.back() != '/') path += '/';
   path += name;
+}
+
+void RecordPaths::Put(std::string& path, std::string_view name, bool whole) const {
+  const std::size_t from = whole ? 0 : path.size();
+  if (whole) {
+    path.assign(name);
+  } else {
+    AppendChildName(path, name);
+  }
+  if (spelling_ == Spelling::Shown) MakePrintable(path, from);
 }
 
 std::string_view RecordPaths::Spelled(const TreeNode& record) const {
@@ -37,10 +49,10 @@ void RecordPaths::Hold(int32_t dirIndex) {
   for (auto it = climb_.rbegin(); it != climb_.rend(); ++it) {
     const TreeNode& dir = *list_[static_cast<std::size_t>(*it)];
     if (!Listed(dir.ParentIndex)) {
-      dirPath_.assign(from_ == From::Root ? Spelled(dir) : std::string_view());
+      Put(dirPath_, from_ == From::Root ? Spelled(dir) : std::string_view(), true);
       held_.clear();
     } else {
-      AppendChildName(dirPath_, Spelled(dir));
+      Put(dirPath_, Spelled(dir), false);
     }
     // Levels that do not follow on from the held ones only cost a rebuild on the next call.
     if (static_cast<std::size_t>(dir.Level) == held_.size())
@@ -50,19 +62,19 @@ void RecordPaths::Hold(int32_t dirIndex) {
 
 const std::string& RecordPaths::Of(const TreeNode& record) {
   if (!Listed(record.ParentIndex)) {
-    path_.assign(from_ == From::Root ? Spelled(record) : std::string_view(record.Name));
+    Put(path_, from_ == From::Root ? Spelled(record) : std::string_view(record.Name), true);
     return path_;
   }
   Hold(record.ParentIndex);
   path_.assign(dirPath_);
-  AppendChildName(path_, Spelled(record));
+  Put(path_, Spelled(record), false);
   return path_;
 }
 
 const std::string& RecordPaths::Child(std::size_t dirIndex, std::string_view name) {
   Hold(static_cast<int32_t>(dirIndex));
   path_.assign(dirPath_);
-  AppendChildName(path_, name);
+  Put(path_, name, false);
   return path_;
 }
 

@@ -19,6 +19,7 @@ class RecordPaths {
   enum class Spelling {
     Lower,  // the lower-cased names (display and ordering)
     Disk,   // the names as they are on disk (I/O)
+    Shown,  // the lower-cased names with control characters as '?' (status lines)
   };
   enum class From {
     Root,      // full names: the root's path, then the names below it
@@ -42,6 +43,8 @@ class RecordPaths {
   };
 
   std::string_view Spelled(const TreeNode& record) const;
+  // Appends `name` as a child's to `path`, or makes it `path` when `whole`, in the spelling.
+  void Put(std::string& path, std::string_view name, bool whole) const;
   // A record without a listed parent stands at the top: its name is whole.
   bool Listed(int32_t index) const;
   // Makes dirPath_ the path of the directory at `dirIndex`.

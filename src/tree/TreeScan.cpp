@@ -8,7 +8,6 @@
 #include "core/IoFailures.h"
 #include "platform/LongPath.h"
 #include "text/Format.h"
-#include "text/PrintableText.h"
 #include "tree/RecordPaths.h"
 #include "tree/TreeProgress.h"
 #include "tree/TreeRecords.h"
@@ -76,7 +75,7 @@ class TreeWalk {
         totals_(ctx.State.Totals),
         list_(list),
         diskPaths_(list, RecordPaths::Spelling::Disk, RecordPaths::From::Root),
-        relativeNames_(list, RecordPaths::Spelling::Lower, RecordPaths::From::Relative) {}
+        shownNames_(list, RecordPaths::Spelling::Shown, RecordPaths::From::Relative) {}
 
   void Run(TreeNode* root) {
     pending_.push_back(root);
@@ -153,8 +152,7 @@ class TreeWalk {
     lastWasDir_ = true;
     ctx_.Ui.SetText(Control::MnCurrStatus,
                     Format("Iterating thru Dir Num =%d (%s)",
-                           {int64_t{totals_.TotalDirs},
-                            PrintableText(relativeNames_.Child(dirIndex, node->Name))}));
+                           {int64_t{totals_.TotalDirs}, shownNames_.Child(dirIndex, node->Name)}));
   }
 
   void AddFile(std::size_t dirIndex, const DirEntry& entry) {
@@ -198,8 +196,8 @@ class TreeWalk {
   RunState& state_;
   TreeTotals& totals_;
   TreeNodeList& list_;
-  RecordPaths diskPaths_;      // the paths directories are listed by
-  RecordPaths relativeNames_;  // the names the status line shows
+  RecordPaths diskPaths_;   // the paths directories are listed by
+  RecordPaths shownNames_;  // the names the status line shows
   TreeNodeList pending_;
   std::unordered_set<const TreeNode*> links_;  // linked directories: listed, never entered
   std::vector<DirEntry> entries_;

@@ -56,6 +56,10 @@ TEST(RecordPaths, BuildsEachSpellingInAnyOrder) {
     EXPECT_EQ(relative.Of(record), c.relative);
   }
   EXPECT_EQ(disk.Child(3, "New.txt"), "/top/Base/Sub/deeper/New.txt");
+  RecordPaths shown(l.nodes, RecordPaths::Spelling::Shown, RecordPaths::From::Relative);
+  l.nodes[3]->Name = "deep\ner";
+  EXPECT_EQ(shown.Of(*l.nodes[4]), "/sub/deep?er/x");
+  EXPECT_EQ(shown.Child(3, "a\tb"), "/sub/deep?er/a?b");
   EXPECT_EQ(IoPath(l.nodes, *l.nodes[6]), "/top/Base/other/y");
 }
 

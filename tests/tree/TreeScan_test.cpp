@@ -222,21 +222,30 @@ TEST(ScanTree, AHaltIsSeenWhileALargeDirectoryIsListed) {
   EXPECT_TRUE(run.state.IoFailures.empty());
 }
 
-TEST(ScanTree, WalksATreeDeeperThanThePathLimitWhole) {
-  TempTree tree;
-  test::DeepTree deep(tree.Root(), 24, 200, "Leaf.BIN", "deep content", TempTree::DefaultTime);
-  TreeRun run;
-  TreeNodeList list = Scan(run, DirOf(tree));
-  ASSERT_EQ(list.size(), 26u);  // the root, 24 directories, the file
-  const TreeNode& leaf = *list.back();
-  EXPECT_EQ(leaf.Kind, NodeFile);
-  EXPECT_EQ(leaf.Level, 25);
-  EXPECT_EQ(NamesOf(list).back(), ToLower(deep.Relative()));
-  EXPECT_GT(IoPath(list, leaf).size(), 4096u);
-  EXPECT_EQ(IoPath(list, leaf), tree.Root() + deep.Relative());
-  EXPECT_EQ(leaf.Size, 12);
-  EXPECT_EQ(list[0]->Size, 12);
-  EXPECT_EQ(run.state.Totals.UnreadableDirs, 0);
+// Long names past the path limit, and a chain of short names deep enough that the walk keeps
+// directories on the way (several times over) although no path reaches the limit.
+TEST(ScanTree, WalksDeepTreesWhole) {
+  struct Case {
+    int levels;
+    std::size_t nameLength;
+  };
+  for (const Case c : {Case{24, 200}, Case{70, 3}}) {
+    SCOPED_TRACE(c.levels);
+    TempTree tree;
+    test::DeepTree deep(tree.Root(), c.levels, c.nameLength, "Leaf.BIN", "deep content",
+                        TempTree::DefaultTime);
+    TreeRun run;
+    TreeNodeList list = Scan(run, DirOf(tree));
+    ASSERT_EQ(list.size(), c.levels + 2u);  // the root, the directories, the file
+    const TreeNode& leaf = *list.back();
+    EXPECT_EQ(leaf.Kind, NodeFile);
+    EXPECT_EQ(leaf.Level, c.levels + 1);
+    EXPECT_EQ(NamesOf(list).back(), ToLower(deep.Relative()));
+    EXPECT_EQ(IoPath(list, leaf), tree.Root() + deep.Relative());
+    EXPECT_EQ(leaf.Size, 12);
+    EXPECT_EQ(list[0]->Size, 12);
+    EXPECT_EQ(run.state.Totals.UnreadableDirs, 0);
+  }
 }
 
 // Each directory of a deep chain is listed below the one before it, not resolved from the
