@@ -186,17 +186,21 @@ TEST(PosixFileSystem, UnreadableFileCannotBeOpened) {
   ::chmod(tree.Path("locked").c_str(), 0755);
 }
 
+// Stopped early, and stopped with entries already handed to the second thread that states
+// them in a large directory.
 TEST(PosixFileSystem, APollThatSaysStopEndsTheListingAndAppendsNothing) {
   TempTree tree;
-  for (int k = 0; k < 1000; ++k) tree.File("f" + std::to_string(k), "");
-  std::vector<DirEntry> entries(1);
-  int polls = 0;
-  const ListPoll stopAtSecond = [&polls] { return ++polls < 2; };
-  EXPECT_EQ(RealFileSystem().ListDirectory(tree.Root(), entries, stopAtSecond), ECANCELED);
-  EXPECT_EQ(polls, 2);
-  EXPECT_EQ(entries.size(), 1u);  // what was there before stays; nothing is added
-  EXPECT_EQ(RealFileSystem().ListDirectory(tree.Root(), entries, [] { return true; }), 0);
-  EXPECT_EQ(entries.size(), 1001u);
+  for (int k = 0; k < 5000; ++k) tree.File("f" + std::to_string(k), "");
+  for (const int stopAt : {2, 9}) {
+    std::vector<DirEntry> entries(1);
+    int polls = 0;
+    const ListPoll stop = [&polls, stopAt] { return ++polls < stopAt; };
+    EXPECT_EQ(RealFileSystem().ListDirectory(tree.Root(), entries, stop), ECANCELED);
+    EXPECT_EQ(polls, stopAt);
+    EXPECT_EQ(entries.size(), 1u);  // what was there before stays; nothing is added
+    EXPECT_EQ(RealFileSystem().ListDirectory(tree.Root(), entries, [] { return true; }), 0);
+    EXPECT_EQ(entries.size(), 5001u);
+  }
 }
 
 TEST(PosixFileSystem, FifosAndDevicesAreRefusedUnopened) {
