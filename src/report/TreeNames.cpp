@@ -28,14 +28,6 @@ int PathDepth(std::string_view path) {
   return depth;
 }
 
-int NodeLevel(std::string_view relative) {
-  int level = 1;
-  for (std::size_t k = 1; k < relative.size(); ++k) {
-    if (relative[k] == '/') ++level;
-  }
-  return level;
-}
-
 std::string FromPosition(std::string_view path, int position) {
   std::size_t start = position > 0 ? static_cast<std::size_t>(position - 1) : 0;
   if (start >= path.size()) return std::string();

@@ -19,9 +19,6 @@ int NameStart(std::string_view path);
 // The number of '/' in the path, its last character not counted.
 int PathDepth(std::string_view path);
 
-// 1 + the number of '/' from the second character of a relative name on.
-int NodeLevel(std::string_view relative);
-
 // The path from its 1-based position on (empty when past the end).
 std::string FromPosition(std::string_view path, int position);
 

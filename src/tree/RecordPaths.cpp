@@ -4,10 +4,15 @@
 
 namespace kav {
 
+namespace {
+
+// Appends `name` to `path` after a '/' (one '/' only when `path` ends with it already).
 void AppendChildName(std::string& path, std::string_view name) {
   if (path.empty() || path.back() != '/') path += '/';
   path += name;
 }
+
+}  // namespace
 
 void RecordPaths::Put(std::string& path, std::string_view name, bool whole) const {
   const std::size_t from = whole ? 0 : path.size();

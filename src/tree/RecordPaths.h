@@ -83,7 +83,4 @@ class RelativeOrder {
   RecordPaths oldNames_;
 };
 
-// Appends `name` to `path` after a '/' (one '/' only when `path` ends with it already).
-void AppendChildName(std::string& path, std::string_view name);
-
 }  // namespace kav

@@ -19,10 +19,5 @@ TEST(PathDepth, CountsSeparatorsBeforeTheLastCharacter) {
   EXPECT_EQ(PathDepth("/"), 0);
 }
 
-TEST(NodeLevel, CountsFromTheSecondCharacter) {
-  EXPECT_EQ(NodeLevel("/x.txt"), 1);
-  EXPECT_EQ(NodeLevel("/sub/a.bin"), 2);
-}
-
 }  // namespace
 }  // namespace kav
