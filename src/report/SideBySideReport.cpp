@@ -7,25 +7,16 @@
 #include "report/TreeNames.h"
 #include "text/Format.h"
 #include "tree/TreeProgress.h"
+#include "tree/TreeRecords.h"
 
 namespace kav {
 namespace {
 
 SideLayout MakeSide(RecordPaths& names, const RunContext& ctx) {
   SideLayout side;
-  side.RelativeNames = ctx.State.Options.OptLchv;
-  side.Names = &names;
+  if (ctx.State.Options.OptLchv) side.RelativeNames = &names;
   side.ThousandsSeparator = ctx.Locale.ThousandsSeparator;
   return side;
-}
-
-// Once a row has its text, the split viewers and the saved layouts read only that: the names
-// are let go as the rows are written, except a directory's, from which the relative names of
-// the entries below it are built.
-void ForgetNames(TreeNode& row) {
-  if (row.Kind == NodeDir) return;
-  row.Name = NodeText();
-  row.DiskName = NodeText();
 }
 
 // Writes every row's text, the New row beside its Old row, until a halt.
@@ -48,9 +39,9 @@ void FormatRows(RunContext& ctx) {
     r.Text = LeftRowText(r, s, left);
     if (s != nullptr && !state.Options.OptOvso) {
       s->Text = RightRowText(*s, right);
-      ForgetNames(*s);
+      ForgetFileNames(*s);
     }
-    ForgetNames(r);
+    ForgetFileNames(r);  // the split viewers and saved layouts read only the row's text
     previousText = r.Text;
   }
 }

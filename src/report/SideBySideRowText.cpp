@@ -44,12 +44,9 @@ std::string Finished(const std::string& text) {
 }  // namespace
 
 std::string SideDisplayName(const TreeNode& entry, const SideLayout& side) {
-  if (entry.Level == 0) {
-    const std::string_view root = entry.Name;
-    return FromPosition(root, side.RelativeNames ? static_cast<int>(root.size()) : NameStart(root));
-  }
-  if (side.RelativeNames && side.Names != nullptr) return side.Names->Of(entry);
-  return "/" + entry.Name.str();
+  if (side.RelativeNames == nullptr) return EntryName(entry);
+  if (entry.Level == 0) return FromPosition(entry.Name, static_cast<int>(entry.Name.size()));
+  return side.RelativeNames->Of(entry);
 }
 
 std::string LeftRowText(const TreeNode& r, const TreeNode* s, const SideLayout& side) {

@@ -10,8 +10,9 @@ namespace kav {
 
 // How one side of the side-by-side report names and indents its entries.
 struct SideLayout {
-  bool RelativeNames = false;    // OptLchv: names relative to the root, not the last component
-  RecordPaths* Names = nullptr;  // builds them: relative, lower-cased, over the side's list
+  // OptLchv: names relative to the root, not the last component, built over the side's list
+  // (relative, lower-cased); none for the last components.
+  RecordPaths* RelativeNames = nullptr;
   std::string_view ThousandsSeparator = ",";
 };
 

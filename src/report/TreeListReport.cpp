@@ -23,16 +23,6 @@ void AppendNumber(std::string& out, int64_t value) {
   out.append(digits, done.ptr);
 }
 
-// The name a line shows: the root's last component as written (with its '/' after it, or
-// before it without one), any other entry's own name after a '/'.
-std::string ShownName(const TreeNode& record) {
-  if (record.Level == 0) {
-    const std::string_view root = record.Name;
-    return std::string(root.substr(static_cast<std::size_t>(NameStart(root) - 1)));
-  }
-  return "/" + record.Name.str();
-}
-
 // Writes the line of TreeListLine into `line`, reusing its storage.
 void MakeTreeListLine(std::string& line, const TreeNode& record, int rootDepth, bool withDate,
                       const LocaleFacts& locale) {
@@ -41,7 +31,7 @@ void MakeTreeListLine(std::string& line, const TreeNode& record, int rootDepth, 
   line.assign(DotRuler.substr(0, static_cast<std::size_t>(dots)));
   AppendNumber(line, depth);
   line += ' ';
-  line += PrintableText(ShownName(record));
+  line += PrintableText(EntryName(record));
   line += " (";
   line += FormatThousands(record.Size, locale.ThousandsSeparator);
   line += ')';
@@ -58,45 +48,45 @@ void MakeTreeListLine(std::string& line, const TreeNode& record, int rootDepth, 
   if (line.size() > LineLimit) line = CutCharacters(line, LineLimit);
 }
 
-// Builds every line of a scanned list for its root into its records' Text. A listing has one
-// line per entry: the lines are built in one reused buffer. A line needs its record's own
-// name only, and once a record holds its line its names are read by nothing any more (the list
-// viewers show the lines, and colour by kind), so they are let go at once.
-void BuildLines(TreeNodeList& lines, bool withDate, const LocaleFacts& locale) {
-  if (lines.empty()) return;
-  const int rootDepth = PathDepth(lines.front()->Name);
-  std::string line;
-  line.reserve(2 * LineLimit);
-  for (TreeNode* record : lines) {
-    MakeTreeListLine(line, *record, rootDepth, withDate, locale);
-    record->Text.assign(line);
-    record->Name = NodeText();
-    record->DiskName = NodeText();
-  }
-}
-
-// The single list viewer shows ReportLines and colours the rows by their records' kinds, so
-// a type 5 line goes straight into ReportLines, and the record keeps only its kind. Its names
-// are let go as its line is written. A large listing's lines are written by two threads, each
-// into its own half.
-void WriteLinesToReport(TreeNodeList& lines, bool withDate, const LocaleFacts& locale,
-                        StringList& report) {
+// Builds the line of every record of a scanned list for its root and hands it to
+// store(index, record, line). A line needs its record's own name only, and once the line is
+// stored the record's names are read by nothing any more (the list viewers show the lines,
+// and colour by kind), so they are let go at once. A large listing's lines are built by two
+// threads, each over its own half; each thread reuses one buffer.
+template <class Store>
+void WriteLines(TreeNodeList& lines, bool withDate, const LocaleFacts& locale, Store store) {
   if (lines.empty()) return;
   constexpr std::size_t SharedFrom = 4096;
   const int rootDepth = PathDepth(lines.front()->Name);
-  const std::size_t first = report.size();
-  report.resize(first + lines.size());
   SplitWork(lines.size(), SharedFrom, [&](std::size_t from, std::size_t to) {
     std::string line;
     line.reserve(2 * LineLimit);
     for (std::size_t k = from; k < to; ++k) {
       TreeNode& record = *lines[k];
       MakeTreeListLine(line, record, rootDepth, withDate, locale);
-      report[first + k] = line;
+      store(k, record, line);
       record.Name = NodeText();
       record.DiskName = NodeText();
     }
   });
+}
+
+// Type 6: each record holds its line.
+void BuildLines(TreeNodeList& lines, const LocaleFacts& locale) {
+  WriteLines(lines, false, locale,
+             [](std::size_t, TreeNode& record, const std::string& line) { record.Text = line; });
+}
+
+// Type 5: the single list viewer shows ReportLines and colours the rows by their records'
+// kinds, so a line goes straight into ReportLines and the record keeps only its kind.
+void WriteLinesToReport(TreeNodeList& lines, bool withDate, const LocaleFacts& locale,
+                        StringList& report) {
+  const std::size_t first = report.size();
+  report.resize(first + lines.size());
+  WriteLines(lines, withDate, locale,
+             [&report, first](std::size_t k, TreeNode&, const std::string& line) {
+               report[first + k] = line;
+             });
 }
 
 TreeNode* SummaryRecord(RunState& state, TreeNodeList& lines) {
@@ -132,11 +122,11 @@ void ListBothTrees(RunContext& ctx) {
   RunState& state = ctx.State;
   TreeTotals& totals = state.Totals;
   ScanTree(ctx, state.NewTreeLines, state.NewDirName);
-  BuildLines(state.NewTreeLines, false, ctx.Locale);
+  BuildLines(state.NewTreeLines, ctx.Locale);
   totals.NewDirTotal = totals.TotalDirs;
   totals.NewFileTotal = totals.TotalFiles;
   ScanTree(ctx, state.OldTreeLines, state.OldDirName);
-  BuildLines(state.OldTreeLines, false, ctx.Locale);
+  BuildLines(state.OldTreeLines, ctx.Locale);
 
   SplitViewerTexts& split = state.Split;
   split.LeftHeader = state.Options.OptLdeo

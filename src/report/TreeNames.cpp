@@ -28,6 +28,11 @@ int PathDepth(std::string_view path) {
   return depth;
 }
 
+std::string EntryName(const TreeNode& entry) {
+  if (entry.Level == 0) return FromPosition(entry.Name, NameStart(entry.Name));
+  return "/" + entry.Name.str();
+}
+
 std::string FromPosition(std::string_view path, int position) {
   std::size_t start = position > 0 ? static_cast<std::size_t>(position - 1) : 0;
   if (start >= path.size()) return std::string();

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/TreeNode.h"
+
 namespace kav {
 
 // 46 dots: the indentation ruler of the tree reports.
@@ -18,6 +20,10 @@ int NameStart(std::string_view path);
 
 // The number of '/' in the path, its last character not counted.
 int PathDepth(std::string_view path);
+
+// The name a report shows for an entry: the root's last component as written (with its '/'
+// after it, or before it without one), any other entry's own name after a '/'.
+std::string EntryName(const TreeNode& entry);
 
 // The path from its 1-based position on (empty when past the end).
 std::string FromPosition(std::string_view path, int position);

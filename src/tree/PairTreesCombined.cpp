@@ -108,7 +108,6 @@ class CombinedMerge {
       pendingChanged_ = false;
       if (n.Unlisted != 0) MarkUnlisted(n);
       ++s_.Totals.PairedDirs;
-      ForgetNames(o);
       return;
     }
     n.OldDate = o.Date;
@@ -123,17 +122,10 @@ class CombinedMerge {
       ++s_.Totals.ChangedFiles;
     }
     Append(&n);
-    ForgetNames(o);
-  }
-
-  // A paired Old file is never listed: its facts now stand in its New partner, and the merge
-  // has passed it. Its names are let go at once, so the report built next does not add to the
-  // peak of two whole scanned trees. A directory keeps them: the paths of the Old entries
-  // below it are built from them.
-  static void ForgetNames(TreeNode& o) {
-    if (o.Kind != NodeFile) return;
-    o.Name = NodeText();
-    o.DiskName = NodeText();
+    // A paired Old file is never listed: its facts now stand in its New partner, and the merge
+    // has passed it. Its names go at once, so the report built next does not add to the peak
+    // of two whole scanned trees.
+    ForgetFileNames(o);
   }
 
   void Finish() {

@@ -17,6 +17,12 @@ std::string LastComponent(std::string_view path) {
   return std::string(path);
 }
 
+void ForgetFileNames(TreeNode& record) {
+  if (record.Kind == NodeDir) return;
+  record.Name = NodeText();
+  record.DiskName = NodeText();
+}
+
 TreeNode* NewTreeRecord(RunState& state, uint8_t kind) {
   TreeNode* node = state.TreeNodes.Add();
   node->Kind = kind;

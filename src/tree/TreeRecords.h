@@ -16,6 +16,10 @@ void ReleaseTreeRecords(RunState& state);
 // "base"; "/" gives "".
 std::string LastComponent(std::string_view path);
 
+// Lets a file's names go once nothing reads them any more. A directory keeps its names: the
+// paths of the entries below it are built from them.
+void ForgetFileNames(TreeNode& record);
+
 // A fresh record from the run's pool, owned by the pool.
 TreeNode* NewTreeRecord(RunState& state, uint8_t kind);
 
