@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/BlockSource.h"
+#include "platform/ChunkPairsAhead.h"
 #include "platform/FileSystem.h"
 
 namespace kav {
@@ -81,6 +82,7 @@ struct CompareRecords {
   InputSide New;
   InputSide Old;
   int32_t CurrentPairIndex = 0;
+  ReadHelp Help;  // for reading a large pair; without workers this thread reads alone
 };
 
 }  // namespace kav

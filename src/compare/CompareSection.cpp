@@ -57,7 +57,9 @@ void ProcessPair(RunContext& ctx, CompareRecords& records, PairReadAhead::Pair o
 std::string RunComparePairs(RunContext& ctx) {
   RunState& state = ctx.State;
   state.PairCount = static_cast<int32_t>(state.Names.PairedNewNames.size());
-  CompareRecords records;
+  PairReadAhead ahead(ctx.Fs);
+  CompareRecords records;  // after `ahead`: it holds ahead's workers
+  records.Help = ahead.Help();
 
   ctx.Ui.SetVisible(Control::MnImage1, true);
   ctx.Ui.SetVisible(Control::MnImage2, false);
@@ -66,7 +68,6 @@ std::string RunComparePairs(RunContext& ctx) {
   ctx.Ui.SetVisible(Control::MnTitlePosPCent, true);
   ctx.Ui.SetText(Control::MnTitlePosPCent, "0%");
 
-  PairReadAhead ahead(ctx.Fs);
   int32_t submitted = 0;
   for (int32_t i = 0; i < state.PairCount; ++i) {
     for (; submitted < state.PairCount &&

@@ -93,7 +93,7 @@ void CompareBlocks(RunContext& ctx, CompareRecords& records) {
     status.ReturnCode = ErrorReturnCode;
     return;
   }
-  BlockPairReader reader(std::move(*newSource), std::move(*oldSource));
+  BlockPairReader reader(std::move(*newSource), std::move(*oldSource), records.Help);
   int64_t blocks = 0;
   int64_t bytesDone = 0;
   // The first pass always runs: even a file of size 0 is read once, since a file of size 0

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 namespace kav {
 namespace {
@@ -63,12 +64,23 @@ BlockSource::~BlockSource() {
   if (buffers_ != nullptr && buffer_ != nullptr) buffers_->Return(std::move(buffer_));
 }
 
+std::size_t BlockSource::NextRequest() const {
+  const int64_t allowed = listed_ + static_cast<int64_t>(BlockSize) - total_;
+  return static_cast<std::size_t>(std::clamp<int64_t>(allowed, 0, static_cast<int64_t>(capacity_)));
+}
+
 void BlockSource::Refill() {
   if (!NeedsRefill()) return;
-  const int64_t allowed = listed_ + static_cast<int64_t>(BlockSize) - total_;
-  const auto request =
-      static_cast<std::size_t>(std::min<int64_t>(static_cast<int64_t>(capacity_), allowed));
-  const int64_t got = request == 0 ? 0 : file_->Read(buffer_.get(), request);
+  const std::size_t request = NextRequest();
+  Settle(request, request == 0 ? 0 : file_->ReadAt(buffer_.get(), request, total_));
+}
+
+void BlockSource::Accept(ChunkBuffer& filled, int64_t got) {
+  std::swap(buffer_, filled);
+  Settle(NextRequest(), got);
+}
+
+void BlockSource::Settle(std::size_t request, int64_t got) {
   if (got < 0) {
     failure_ = got;
     return;

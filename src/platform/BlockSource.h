@@ -59,6 +59,17 @@ class BlockSource {
   // Reads the next chunk now (a no-op unless NeedsRefill()). A failed read is kept and handed
   // out by the next Take(). Reading ahead of Take() changes nothing a reader can see.
   void Refill();
+  // Where the next Refill() reads, and how much it asks for (0 when the file must have ended).
+  int64_t Offset() const { return total_; }
+  std::size_t NextRequest() const;
+  std::size_t Position() const { return pos_; }  // of the next block in the buffer
+  int64_t Listed() const { return listed_; }
+  std::size_t Capacity() const { return capacity_; }
+  InputFile* File() const { return file_; }
+  // Takes the place of Refill() when the chunk was read elsewhere: `filled` (a buffer of
+  // Capacity() bytes) holds what reading NextRequest() bytes at Offset() gave, `got` its count
+  // or a failed read's negated errno; it is swapped for this source's own buffer.
+  void Accept(ChunkBuffer& filled, int64_t got);
   // Hands out the next block: its byte count (0 at the end of the file, a failed read's
   // negated errno from then on); data points at its bytes.
   int64_t Take(const char*& data);
@@ -69,6 +80,8 @@ class BlockSource {
   void CloseIfDone();
 
  private:
+  void Settle(std::size_t request, int64_t got);
+
   std::unique_ptr<InputFile> owned_;
   InputFile* file_;
   int64_t listed_;        // the size the file was listed with

@@ -1,5 +1,6 @@
 #include "platform/FaultyFileSystem.h"
 
+#include <atomic>
 #include <cerrno>
 
 namespace kav {
@@ -10,9 +11,9 @@ class FaultyInputFile final : public InputFile {
   FaultyInputFile(std::unique_ptr<InputFile> inner, int failAt)
       : inner_(std::move(inner)), failAt_(failAt) {}
 
-  int64_t Read(char* buffer, std::size_t count) override {
+  int64_t ReadAt(char* buffer, std::size_t count, int64_t offset) override {
     if (++reads_ == failAt_) return -EIO;
-    return inner_->Read(buffer, count);
+    return inner_->ReadAt(buffer, count, offset);
   }
   int64_t Size() const override { return inner_->Size(); }
   uint32_t Stamp() const override { return inner_->Stamp(); }
@@ -20,7 +21,7 @@ class FaultyInputFile final : public InputFile {
  private:
   std::unique_ptr<InputFile> inner_;
   int failAt_;
-  int reads_ = 0;
+  std::atomic<int> reads_{0};  // counted in the order the reads happen, on whatever thread
 };
 
 }  // namespace

@@ -8,8 +8,9 @@ namespace kav {
 namespace {
 
 // Enough chunk buffers kept for the pairs a caller reads ahead, the one it compares and one
-// more, two files each.
-constexpr std::size_t KeptBuffers = 2 * (PairReadAhead::AheadPairs + 2);
+// more, two files each, and for the chunk pairs of a large pair.
+constexpr std::size_t KeptBuffers =
+    2 * (PairReadAhead::AheadPairs + 2) + 2 * ChunkPairsAhead::AheadPairs;
 
 }  // namespace
 

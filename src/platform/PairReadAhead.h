@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/BlockSource.h"
+#include "platform/ChunkPairsAhead.h"
 #include "platform/FileSystem.h"
 #include "platform/ReadWorkers.h"
 
@@ -62,6 +63,8 @@ class PairReadAhead {
   ~PairReadAhead();
 
   void Submit(Request request);
+  // The threads and buffers that read ahead, free to help with reading a large pair too.
+  ReadHelp Help() { return ReadHelp{workers_.get(), buffers_}; }
   // The oldest pair not yet taken (there must be one); opened here if no worker has begun it.
   Pair Take();
 

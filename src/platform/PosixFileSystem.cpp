@@ -21,21 +21,20 @@ class PosixInputFile final : public InputFile {
   PosixInputFile(const PosixInputFile&) = delete;
   PosixInputFile& operator=(const PosixInputFile&) = delete;
 
-  int64_t Read(char* buffer, std::size_t count) override {
+  int64_t ReadAt(char* buffer, std::size_t count, int64_t offset) override {
     std::size_t done = 0;
     while (done < count) {
-      ssize_t got = ::read(fd_, buffer + done, count - done);
+      ssize_t got = ::pread(fd_, buffer + done, count - done, offset + static_cast<int64_t>(done));
       if (got == 0) break;
       if (got < 0) {
         if (errno == EINTR) continue;
         return -static_cast<int64_t>(errno);
       }
       done += static_cast<std::size_t>(got);
-      offset_ += got;
       // Stopped exactly at the size the open file had: that is its end, unless it grew since,
       // and a file that grew would have given more. Asking again only to be told 0 would cost
       // a system call per small file.
-      if (offset_ == size_) break;
+      if (offset + static_cast<int64_t>(done) == size_) break;
     }
     return static_cast<int64_t>(done);
   }
@@ -46,7 +45,6 @@ class PosixInputFile final : public InputFile {
   int fd_;
   int64_t size_;
   uint32_t stamp_;
-  int64_t offset_ = 0;  // bytes read so far
 };
 
 class PosixDirectory final : public FileSystem::Directory {

@@ -101,7 +101,8 @@ int CompareTreeFiles(RunContext& ctx, const TreeNode& n, const TreeNode& o, Tree
     return CompareFailed;
   }
 
-  BlockPairReader reader(SourceOf(pair.New, n.Size), SourceOf(pair.Old, o.Size));
+  BlockPairReader reader(SourceOf(pair.New, n.Size), SourceOf(pair.Old, o.Size),
+                         ahead != nullptr ? ahead->Help() : ReadHelp{});
   FileProgress progress(ctx.Ui, pair.Old.Size);
   for (int64_t block = 1;; ++block) {
     if (ctx.State.HaltRequested) return CompareFailed;

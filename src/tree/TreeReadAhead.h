@@ -29,6 +29,9 @@ class TreeReadAhead {
   std::optional<PairReadAhead::Pair> Take(const TreeNode& n, const TreeNode& o);
 
   // The request that opens and reads the pair n/o, found by the paths given.
+  // The threads and buffers that read ahead, if any were started.
+  ReadHelp Help() { return ahead_ != nullptr ? ahead_->Help() : ReadHelp{}; }
+
   static PairReadAhead::Request RequestFor(std::string newPath, std::string oldPath,
                                            const TreeNode& n, const TreeNode& o);
 

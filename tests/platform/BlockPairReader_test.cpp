@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "platform/ReadWorkers.h"
 #include "support/CompareFixture.h"
 
 namespace kav::test {
@@ -104,6 +107,92 @@ TEST(BlockPairReader, EitherSideAloneCanSayItsLengthChanged) {
     bool changed = false;
     for (int guard = 0; guard < 10 && !changed; ++guard) changed = reader.Next().LengthChanged;
     EXPECT_TRUE(changed);
+  }
+}
+
+// A file whose read at one offset fails, as a bad sector would.
+class FailsAt final : public InputFile {
+ public:
+  FailsAt(std::unique_ptr<InputFile> inner, int64_t at) : inner_(std::move(inner)), at_(at) {}
+  int64_t ReadAt(char* buffer, std::size_t count, int64_t offset) override {
+    return offset == at_ ? -EIO : inner_->ReadAt(buffer, count, offset);
+  }
+  int64_t Size() const override { return inner_->Size(); }
+  uint32_t Stamp() const override { return inner_->Stamp(); }
+
+ private:
+  std::unique_ptr<InputFile> inner_;
+  int64_t at_;
+};
+
+using Steps = std::vector<std::tuple<int64_t, int64_t, bool, bool>>;
+
+Steps ReadWith(InputFile& newFile, InputFile& oldFile, int64_t listed, ReadHelp help) {
+  BlockPairReader reader(BlockSource(newFile, listed), BlockSource(oldFile, listed),
+                         std::move(help));
+  Steps steps;
+  for (int guard = 0; guard < 4000; ++guard) {
+    const BlockPairReader::Step s = reader.Next();
+    steps.emplace_back(s.NewCount, s.OldCount, s.Same, s.LengthChanged);
+    if (s.NewCount <= 0 && s.OldCount <= 0) break;
+  }
+  return steps;
+}
+
+// A large pair read on in chunk pairs by workers (or, without threads, by the reader's own
+// thread through the same hand-over) yields exactly the blocks one thread reading both gives:
+// block by block, through differences, files that are shorter or longer than listed and
+// failed reads.
+TEST(BlockPairReader, ChunkPairsYieldTheBlocksOneThreadReads) {
+  constexpr int64_t C = BlockPairReader::ChunkSize;
+  struct Case {
+    const char* name;
+    int64_t newSize, oldSize, listed;
+    int64_t flipNewAt;    // -1: no byte changed
+    int64_t failOldAt;    // -1: no read fails
+    int64_t firstUnlike;  // the first block not Same (-1: all are)
+  };
+  const Case cases[] = {
+      {"five whole chunks", 5 * C, 5 * C, 5 * C, -1, -1, -1},
+      {"a byte past a chunk", 5 * C + 1, 5 * C + 1, 5 * C + 1, -1, -1, -1},
+      {"a chunk pair's first byte", 6 * C - 100, 6 * C - 100, 6 * C - 100, 3 * C, -1, 192},
+      {"the last byte", 5 * C + 7, 5 * C + 7, 5 * C + 7, 5 * C + 6, -1, 320},
+      {"in the first chunk", 5 * C, 5 * C, 5 * C, 100, -1, 0},
+      {"New shorter than listed", 4 * C + 10, 5 * C, 5 * C, -1, -1, 256},
+      {"Old longer than listed", 5 * C, 5 * C + 9000, 5 * C, -1, -1, 320},
+      {"Old fails mid-way", 5 * C, 5 * C, 5 * C, -1, 3 * C, 192},
+      {"Old fails past the listed end", 5 * C, 5 * C, 5 * C, -1, 5 * C, 320},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CompareFixture f;
+    std::string content(static_cast<std::size_t>(std::max(c.newSize, c.oldSize)), '\0');
+    for (std::size_t i = 0; i < content.size(); ++i)
+      content[i] = static_cast<char>(i * 131 + i / 4096);
+    std::string newContent = content.substr(0, static_cast<std::size_t>(c.newSize));
+    if (c.flipNewAt >= 0) newContent[static_cast<std::size_t>(c.flipNewAt)] ^= 0x5A;
+    f.tree.File("new/f", newContent);
+    f.tree.File("old/f", content.substr(0, static_cast<std::size_t>(c.oldSize)));
+    auto open = [&](const std::string& path, int64_t failAt) -> std::unique_ptr<InputFile> {
+      return std::make_unique<FailsAt>(f.fs.Open(path).File, failAt);
+    };
+    const auto newFile = open(f.NewFile("f"), -1);
+    const auto oldFile = open(f.OldFile("f"), c.failOldAt);
+    const Steps alone = ReadWith(*newFile, *oldFile, c.listed, {});
+    int64_t firstUnlike = -1;
+    for (std::size_t k = 0; k < alone.size() && firstUnlike < 0; ++k) {
+      if (!std::get<2>(alone[k])) firstUnlike = static_cast<int64_t>(k);
+    }
+    EXPECT_EQ(firstUnlike,
+              c.firstUnlike == -1 ? static_cast<int64_t>(alone.size()) - 1 : c.firstUnlike);
+    if (c.failOldAt >= 0) {
+      EXPECT_EQ(std::get<1>(alone[static_cast<std::size_t>(c.failOldAt / 4096)]), -EIO);
+    }
+    for (std::size_t threads : {0u, 1u}) {
+      SCOPED_TRACE(threads);
+      ReadWorkers workers(threads);
+      EXPECT_EQ(ReadWith(*newFile, *oldFile, c.listed, ReadHelp{&workers, nullptr}), alone);
+    }
   }
 }
 

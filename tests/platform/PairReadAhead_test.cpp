@@ -36,9 +36,9 @@ class CountingFileSystem final : public FileSystem {
    public:
     Counted(std::unique_ptr<InputFile> inner, std::atomic<int>& reads)
         : inner_(std::move(inner)), reads_(reads) {}
-    int64_t Read(char* buffer, std::size_t count) override {
+    int64_t ReadAt(char* buffer, std::size_t count, int64_t offset) override {
       ++reads_;
-      return inner_->Read(buffer, count);
+      return inner_->ReadAt(buffer, count, offset);
     }
     int64_t Size() const override { return inner_->Size(); }
     uint32_t Stamp() const override { return inner_->Stamp(); }
