@@ -51,6 +51,17 @@ class InputFile {
   int64_t position_ = 0;
 };
 
+// What a listing already knows of a file it has opened: that it is a regular file (so it is
+// not tested before the open), and perhaps its size and stamp (so the open file is not stated
+// either: the file is then read against that size, and a file that is no longer regular fails
+// on its first read).
+struct ListedFile {
+  bool Regular = false;
+  bool FactsKnown = false;
+  int64_t Size = 0;
+  uint32_t Stamp = 0;
+};
+
 // An Open() that worked holds the file; one that did not holds why (an errno value, or
 // NotRegularFile).
 struct OpenedFile {
@@ -105,10 +116,10 @@ class FileSystem {
   }
   // Opens the file at `path` whose last component starts at `nameStart`, through `dir` (made by
   // OpenDirectory for the path before that component) when given; as Open, or as
-  // OpenListedFile when `listedRegular`.
+  // OpenListedFile when `listed` was a regular file, taking its facts when known.
   virtual OpenedFile OpenIn(const Directory* /*dir*/, const std::string& path,
-                            std::size_t /*nameStart*/, bool listedRegular) const {
-    return listedRegular ? OpenListedFile(path) : Open(path);
+                            std::size_t /*nameStart*/, const ListedFile& listed) const {
+    return listed.Regular ? OpenListedFile(path) : Open(path);
   }
 };
 

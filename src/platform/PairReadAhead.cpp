@@ -48,8 +48,13 @@ class PairReadAhead::Directories {
 
 namespace {
 
-PairReadAhead::Side OpenSide(const FileSystem& fs, const std::string& path, bool listedRegular,
-                             PairReadAhead::Directories* dirs) {
+ListedFile ListedOf(const PairReadAhead::Request& request, int64_t size, uint32_t stamp) {
+  const bool known = request.ListedRegular && request.ListedFacts && size >= 0;
+  return ListedFile{request.ListedRegular, known, known ? size : 0, known ? stamp : 0};
+}
+
+PairReadAhead::Side OpenSide(const FileSystem& fs, const std::string& path,
+                             const ListedFile& listed, PairReadAhead::Directories* dirs) {
   PairReadAhead::Side side;
   OpenedFile opened;
   try {
@@ -57,7 +62,7 @@ PairReadAhead::Side OpenSide(const FileSystem& fs, const std::string& path, bool
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     std::shared_ptr<const FileSystem::Directory> dir;
     if (dirs != nullptr && nameStart > 0) dir = dirs->Of(path, nameStart);
-    opened = fs.OpenIn(dir.get(), path, nameStart, listedRegular);
+    opened = fs.OpenIn(dir.get(), path, nameStart, listed);
   } catch (...) {
     opened = OpenedFile{nullptr, EIO};
   }
@@ -120,10 +125,12 @@ PairReadAhead::Pair PairReadAhead::OpenPair(const FileSystem& fs, const Request&
 PairReadAhead::Pair PairReadAhead::OpenPair(const FileSystem& fs, const Request& request,
                                             const Aids& aids) {
   Pair pair;
-  pair.New = OpenSide(fs, request.NewPath, request.ListedRegular, aids.Dirs);
+  pair.New = OpenSide(fs, request.NewPath, ListedOf(request, request.NewListed, request.NewStamp),
+                      aids.Dirs);
   if (!pair.New.Opened() && pair.New.Error != NotRegularFile) return pair;
   if (pair.New.Opened() && pair.New.Size >= request.ReadLimit) return pair;
-  pair.Old = OpenSide(fs, request.OldPath, request.ListedRegular, aids.Dirs);
+  pair.Old = OpenSide(fs, request.OldPath, ListedOf(request, request.OldListed, request.OldStamp),
+                      aids.Dirs);
   if (WantsBytes(request, pair)) {
     if (ReadFirstChunk(pair.New, request.NewListed, aids.Buffers)) {
       ReadFirstChunk(pair.Old, request.OldListed, aids.Buffers);

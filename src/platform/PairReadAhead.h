@@ -42,6 +42,10 @@ class PairReadAhead {
     bool Veqf = false;
     int64_t ReadLimit = INT64_MAX;  // a file of this size or more is never read
     bool ListedRegular = false;     // both were listed as regular files (OpenListedFile)
+    // Their listed sizes (NewListed, OldListed) and these stamps stand for the open files.
+    bool ListedFacts = false;
+    uint32_t NewStamp = 0;
+    uint32_t OldStamp = 0;
   };
   struct Side {
     int Error = 0;  // the open's errno, or NotRegularFile; the rest is then unset

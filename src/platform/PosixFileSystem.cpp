@@ -105,12 +105,15 @@ class PosixFileSystem final : public FileSystem {
   }
 
   OpenedFile OpenIn(const Directory* dir, const std::string& path, std::size_t nameStart,
-                    bool listedRegular) const override {
+                    const ListedFile& listed) const override {
     const auto* held = dynamic_cast<const PosixDirectory*>(dir);
     if (held == nullptr || nameStart >= path.size()) {
-      return listedRegular ? OpenListedFile(path) : Open(path);
+      return listed.Regular ? OpenListedFile(path) : Open(path);
     }
-    return OpenRegularAt(held->Fd(), path.c_str() + nameStart, !listedRegular);
+    if (listed.Regular && listed.FactsKnown) {
+      return OpenListedAt(held->Fd(), path.c_str() + nameStart, listed);
+    }
+    return OpenRegularAt(held->Fd(), path.c_str() + nameStart, !listed.Regular);
   }
 
  private:
@@ -125,18 +128,33 @@ class PosixFileSystem final : public FileSystem {
       if (::fstatat(dirFd, name, &st, 0) != 0) return OpenedFile{nullptr, errno};
       if (!S_ISREG(st.st_mode)) return OpenedFile{nullptr, NotRegularFile};
     }
-    // O_NONBLOCK: should the name have become a FIFO meanwhile, the open must not hang.
-    int fd = ::openat(dirFd, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    const int fd = OpenForReading(dirFd, name);
     if (fd < 0) return OpenedFile{nullptr, errno};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
       const int error = S_ISREG(st.st_mode) ? errno : NotRegularFile;
       ::close(fd);
       return OpenedFile{nullptr, error};
     }
-    if (st.st_size >= SequentialAdviceSize) ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    return OpenedFile{std::make_unique<PosixInputFile>(fd, static_cast<int64_t>(st.st_size),
-                                                       PackDosTime(st.st_mtime)),
-                      0};
+    return Opened(fd, static_cast<int64_t>(st.st_size), PackDosTime(st.st_mtime));
+  }
+
+  // A file whose listing stated it moments ago: stating the open file again would cost a
+  // system call per file for facts already known. Should the name have become something else
+  // meanwhile, reading it fails (a directory) or finds it longer than listed (a device).
+  static OpenedFile OpenListedAt(int dirFd, const char* name, const ListedFile& listed) {
+    const int fd = OpenForReading(dirFd, name);
+    if (fd < 0) return OpenedFile{nullptr, errno};
+    return Opened(fd, listed.Size, listed.Stamp);
+  }
+
+  static int OpenForReading(int dirFd, const char* name) {
+    // O_NONBLOCK: should the name have become a FIFO meanwhile, the open must not hang.
+    return ::openat(dirFd, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  }
+
+  static OpenedFile Opened(int fd, int64_t size, uint32_t stamp) {
+    if (size >= SequentialAdviceSize) ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    return OpenedFile{std::make_unique<PosixInputFile>(fd, size, stamp), 0};
   }
 
   int List(const std::string& dir, std::vector<DirEntry>& out, const ListPoll& poll,

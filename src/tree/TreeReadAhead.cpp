@@ -62,6 +62,9 @@ PairReadAhead::Request TreeReadAhead::RequestFor(std::string newPath, std::strin
   request.When = PairReadAhead::ReadWhen::Always;
   request.ReadLimit = TooLargeSize;
   request.ListedRegular = true;  // a pair is read only when neither side is NotRegular
+  request.ListedFacts = true;    // the scan stated both moments ago
+  request.NewStamp = n.Date;
+  request.OldStamp = o.Date;
   return request;
 }
 

@@ -170,6 +170,38 @@ TEST(PosixFileSystem, FifoIsRefusedWithoutBlocking) {
   EXPECT_TRUE(opened.get());
 }
 
+// A file opened on the facts its listing gave is not stated again: those facts stand, and a
+// name that has become something else since fails to read or reads on past its listed size,
+// so it can never pass for an equal file. Nothing blocks.
+TEST(PosixFileSystem, AFileOpenedOnItsListedFactsTakesThemAndNothingElsePassesForIt) {
+  TempTree tree;
+  tree.File("a.txt", "hello");
+  tree.Dir("sub");
+  tree.Fifo("pipe");
+  const struct {
+    std::string dir, name;
+    int64_t read;  // what reading the listed size and one block more gives
+  } cases[] = {
+      {tree.Root(), "a.txt", 5},
+      {tree.Root(), "sub", -EISDIR},
+      {tree.Root(), "pipe", -ESPIPE},
+      {"/dev", "zero", 5 + 4096},
+  };
+  const FileSystem& fs = RealFileSystem();
+  const ListedFile listed{true, true, 5, 1234};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto dir = fs.OpenDirectory(c.dir);
+    ASSERT_NE(dir, nullptr);
+    OpenedFile opened = fs.OpenIn(dir.get(), c.dir + "/" + c.name, c.dir.size() + 1, listed);
+    ASSERT_NE(opened.File, nullptr);
+    EXPECT_EQ(opened.File->Size(), 5);
+    EXPECT_EQ(opened.File->Stamp(), 1234u);
+    char buffer[5 + 4096];
+    EXPECT_EQ(opened.File->ReadAt(buffer, sizeof buffer, 0), c.read);
+  }
+}
+
 TEST(PosixFileSystem, UnreadableFileCannotBeOpened) {
   TempTree tree;
   test::OpenToEveryone(tree.Root());
