@@ -6,8 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/SplitWork.h"
+
 namespace kav {
 namespace {
+
+// Below this many names in all, sorting takes less than starting a thread.
+constexpr std::size_t TwoThreadNames = 20000;
 
 // A name's first 16 bytes as two big-endian numbers: comparing them orders names as their
 // bytes do (a shorter name is padded with 0, and no file name holds a 0 byte), and most pairs
@@ -81,8 +86,13 @@ void PadDiskNames(const StringList& names, StringList& diskNames) {
 void PairLikeNames(RunState& state) {
   PadDiskNames(state.Names.NewDirNames, state.Names.NewDirDiskNames);
   PadDiskNames(state.Names.OldDirNames, state.Names.OldDirDiskNames);
-  SortWithDiskNames(state.Names.NewDirNames, state.Names.NewDirDiskNames);
-  SortWithDiskNames(state.Names.OldDirNames, state.Names.OldDirDiskNames);
+  // The two sides are sorted at once, a large pair of lists on two threads.
+  NameLists& names = state.Names;
+  SplitWork(2, names.NewDirNames.size() + names.OldDirNames.size() >= TwoThreadNames ? 2 : 3,
+            [&names](std::size_t from, std::size_t to) {
+              if (from == 0) SortWithDiskNames(names.NewDirNames, names.NewDirDiskNames);
+              if (to == 2) SortWithDiskNames(names.OldDirNames, names.OldDirDiskNames);
+            });
   state.Names.PairedNewNames.clear();
   state.Names.PairedOldNames.clear();
   state.Names.PairedNewDiskNames.clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <set>
 #include <string>
@@ -36,7 +37,7 @@ class FaultyFileSystem final : public FileSystem {
   std::set<std::string> failOpen_;
   std::set<std::string> failList_;
   std::map<std::string, int> failRead_;
-  mutable std::size_t listed_ = 0;
+  mutable std::atomic<std::size_t> listed_{0};  // listings may run on two threads at once
 };
 
 }  // namespace kav

@@ -1,6 +1,7 @@
 #include "compare/CompareSection.h"
 #include "compare/DirListing.h"
 #include "compare/FinalMessage.h"
+#include "compare/ListingAhead.h"
 #include "compare/PairNames.h"
 #include "compare/ResolveNames.h"
 #include "core/IoFailures.h"
@@ -20,13 +21,11 @@ void ShowSelectionWindow(RunContext& ctx, SelectionWindow window) {
   } while (ctx.State.ReshowSelection);
 }
 
-// Lists one side of a type 1 run; false when it could not be listed whole (the cause is named
-// in the run's failures: the run has no answer then) or a halt stopped it (the report then
-// holds the premature-stop verdict, as after a halt in the pair loop).
-bool ListSide(RunContext& ctx, const std::string& dir, StringList& names, StringList& diskNames,
-              StringList& specialDiskNames) {
-  const int error =
-      ListDirectoryFiles(ctx.Fs, dir, names, diskNames, HaltPoll(ctx), &specialDiskNames);
+// Takes the outcome of listing one side of a type 1 run; false when it could not be listed
+// whole (the cause is named in the run's failures: the run has no answer then) or a halt
+// stopped it (the report then holds the premature-stop verdict, as after a halt in the pair
+// loop).
+bool SideListed(RunContext& ctx, const std::string& dir, int error) {
   if (error == 0) return true;
   if (ctx.State.HaltRequested) {
     ctx.State.ReportLines.push_back(SelectFinalMessage(RunTotals{}, true));
@@ -52,20 +51,22 @@ bool BothListed(RunContext& ctx, const DiskNameIndex& newFiles, const DiskNameIn
 
 void PrecheckLikeNames(RunContext& ctx) {
   RunState& state = ctx.State;
-  if (!ListSide(ctx, state.NewDirName, state.Names.NewDirNames, state.Names.NewDirDiskNames,
-                state.Names.NewSpecialDiskNames)) {
-    return;
-  }
+  NameLists& names = state.Names;
+  // The Old side is listed meanwhile; it is dropped unread should the New side end the run.
+  ListingAhead oldListing(ctx.Fs, state.OldDirName);
+  const int newError =
+      ListDirectoryFiles(ctx.Fs, state.NewDirName, names.NewDirNames, names.NewDirDiskNames,
+                         HaltPoll(ctx), &names.NewSpecialDiskNames);
+  if (!SideListed(ctx, state.NewDirName, newError)) return;
   if (state.Names.NewDirNames.empty()) {
     ctx.Ui.ShowMessage("New Input Directory (" + state.Panel.MnCbNewDirNm +
                        ") has no individual files.\r" + TryTypeTwo);
     ctx.Ui.Focus(Control::MnCbNewDirNm);
     return;
   }
-  if (!ListSide(ctx, state.OldDirName, state.Names.OldDirNames, state.Names.OldDirDiskNames,
-                state.Names.OldSpecialDiskNames)) {
-    return;
-  }
+  const int oldError = oldListing.Finish(HaltPoll(ctx), names.OldDirNames, names.OldDirDiskNames,
+                                         names.OldSpecialDiskNames);
+  if (!SideListed(ctx, state.OldDirName, oldError)) return;
   state.Names.KindsListed = true;
   if (state.Names.OldDirNames.empty()) {
     ctx.Ui.ShowMessage("Old Input Directory (" + state.Panel.MnCbOldDirNm +
