@@ -70,9 +70,12 @@ void MergeSide(RunContext& ctx, CompareRecords& records, const StringList& names
   records.FileResults.resize(std::max(records.FileResults.size(), list.size()));
   StringList mergedNames;
   std::vector<FileResult> mergedResults;
+  mergedNames.reserve(list.size() + names.size());
+  mergedResults.reserve(list.size() + names.size());
   for (const MergedEntry& entry : MergeOrder(list, names)) {
     mergedNames.push_back(entry.Added ? names[entry.Index] : std::move(list[entry.Index]));
-    mergedResults.push_back(entry.Added ? added[entry.Index] : records.FileResults[entry.Index]);
+    mergedResults.push_back(entry.Added ? std::move(added[entry.Index])
+                                        : std::move(records.FileResults[entry.Index]));
     mergedResults.back().Position = static_cast<int32_t>(mergedResults.size() - 1);
   }
   list = std::move(mergedNames);
