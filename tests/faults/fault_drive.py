@@ -31,7 +31,8 @@ def write(path, data, stamp):
 
 def make_trees(root):
     """New and Old trees with every kind of pair: equal, same size but different content,
-    different sizes with equal stamps, one side only, files across several read chunks,
+    different sizes with equal stamps, one side only, files across several read chunks (and
+    one large enough for chunk pairs),
     nested folders and an empty file."""
     big = bytes(range(256)) * 2600  # 650 KiB: three read chunks
     stamp = 1_600_000_000
@@ -44,6 +45,7 @@ def make_trees(root):
         "onlyold.txt": (None, b"old\n"),
         "big.bin": (big, big),
         "bigdiff.bin": (big, big[:-1] + b"!"),
+        "huge.bin": (big * 3, big * 3),  # 1.9 MiB: read on in chunk pairs by two threads
         "sub/a.txt": (b"a\n", b"a\n"),
         "sub/b.txt": (b"b\n", b"B\n"),
         "sub/deep/c.txt": (b"c\n", b"c\n"),
