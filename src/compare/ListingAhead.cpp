@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <iterator>
+#include <new>
 #include <system_error>
 #include <utility>
 
@@ -36,7 +37,12 @@ void ListingAhead::List() {
   StringList names;
   StringList diskNames;
   StringList specials;
-  const int error = ListDirectoryFiles(fs_, dir_, names, diskNames, counted, &specials);
+  int error = 0;
+  try {
+    error = ListDirectoryFiles(fs_, dir_, names, diskNames, counted, &specials);
+  } catch (const std::bad_alloc&) {  // as a listing that could not be held
+    error = ENOMEM;
+  }
   std::lock_guard lock(mutex_);
   error_ = error;
   names_ = std::move(names);

@@ -58,23 +58,24 @@ void ChunkPairsAhead::Read(InputFile& newFile, InputFile& oldFile, Slot& slot) {
 
 void ChunkPairsAhead::TopUp() {
   while (slots_.size() < AheadPairs && RequestAt(next_) > 0) {
-    auto slot = std::make_shared<Slot>();
+    auto slot = std::make_unique<Slot>();
     slot->Offset = next_;
     slot->Request = RequestAt(next_);
     slot->Result.New.Buffer = buffers_->Take();
     slot->Result.Old.Buffer = buffers_->Take();
     next_ += ChunkSize;
+    // The slot outlives its job: Take() and the destructor wait for the job first.
     slot->Job = workers_.Post(
-        [slot, &newFile = newFile_, &oldFile = oldFile_] { Read(newFile, oldFile, *slot); });
+        [s = slot.get(), &newFile = newFile_, &oldFile = oldFile_] { Read(newFile, oldFile, *s); });
     slots_.push_back(std::move(slot));
   }
 }
 
 ChunkPairsAhead::Pair ChunkPairsAhead::Take() {
-  if (slots_.empty())
-    return Pair{ChunkPairsAhead::Side{buffers_->Take(), 0},
-                ChunkPairsAhead::Side{buffers_->Take(), 0}, 0};
-  std::shared_ptr<Slot> slot = std::move(slots_.front());
+  if (slots_.empty()) {  // past the end: as a read of 0 bytes
+    return Pair{Side{buffers_->Take(), 0}, Side{buffers_->Take(), 0}, 0};
+  }
+  std::unique_ptr<Slot> slot = std::move(slots_.front());
   slots_.pop_front();
   workers_.Finish(slot->Job);
   TopUp();

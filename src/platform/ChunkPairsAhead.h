@@ -73,7 +73,7 @@ class ChunkPairsAhead {
   int64_t next_;  // the offset of the next pair to post
   int64_t listed_;
   std::shared_ptr<ChunkBuffers> buffers_;
-  std::deque<std::shared_ptr<Slot>> slots_;
+  std::deque<std::unique_ptr<Slot>> slots_;
 };
 
 }  // namespace kav
