@@ -64,9 +64,9 @@ BlockSource::~BlockSource() {
   if (buffers_ != nullptr && buffer_ != nullptr) buffers_->Return(std::move(buffer_));
 }
 
-std::size_t BlockSource::NextRequest() const {
-  const int64_t allowed = listed_ + static_cast<int64_t>(BlockSize) - total_;
-  return static_cast<std::size_t>(std::clamp<int64_t>(allowed, 0, static_cast<int64_t>(capacity_)));
+std::size_t BlockSource::RequestAt(int64_t listed, int64_t offset, std::size_t capacity) {
+  const int64_t allowed = listed + static_cast<int64_t>(BlockSize) - offset;
+  return static_cast<std::size_t>(std::clamp<int64_t>(allowed, 0, static_cast<int64_t>(capacity)));
 }
 
 void BlockSource::Refill() {

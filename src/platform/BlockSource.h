@@ -59,9 +59,12 @@ class BlockSource {
   // Reads the next chunk now (a no-op unless NeedsRefill()). A failed read is kept and handed
   // out by the next Take(). Reading ahead of Take() changes nothing a reader can see.
   void Refill();
-  // Where the next Refill() reads, and how much it asks for (0 when the file must have ended).
+  // How much a chunk read at `offset` of a file listed at `listed` asks for: up to `capacity`,
+  // and no further than one block past the listed size (0 when the file must have ended).
+  static std::size_t RequestAt(int64_t listed, int64_t offset, std::size_t capacity);
+  // Where the next Refill() reads, and how much it asks for.
   int64_t Offset() const { return total_; }
-  std::size_t NextRequest() const;
+  std::size_t NextRequest() const { return RequestAt(listed_, total_, capacity_); }
   std::size_t Position() const { return pos_; }  // of the next block in the buffer
   int64_t Listed() const { return listed_; }
   std::size_t Capacity() const { return capacity_; }

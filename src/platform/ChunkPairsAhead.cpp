@@ -39,11 +39,6 @@ ChunkPairsAhead::~ChunkPairsAhead() {
   for (const auto& slot : slots_) workers_.Finish(slot->Job);
 }
 
-std::size_t ChunkPairsAhead::RequestAt(int64_t offset) const {
-  const int64_t allowed = listed_ + static_cast<int64_t>(BlockSource::BlockSize) - offset;
-  return static_cast<std::size_t>(std::clamp<int64_t>(allowed, 0, ChunkSize));
-}
-
 void ChunkPairsAhead::Read(InputFile& newFile, InputFile& oldFile, Slot& slot) {
   if (slot.Dropped) return;
   Pair& pair = slot.Result;
@@ -57,10 +52,12 @@ void ChunkPairsAhead::Read(InputFile& newFile, InputFile& oldFile, Slot& slot) {
 }
 
 void ChunkPairsAhead::TopUp() {
-  while (slots_.size() < AheadPairs && RequestAt(next_) > 0) {
+  while (slots_.size() < AheadPairs) {
+    const std::size_t request = BlockSource::RequestAt(listed_, next_, ChunkSize);
+    if (request == 0) break;  // past the listed end and its one block
     auto slot = std::make_unique<Slot>();
     slot->Offset = next_;
-    slot->Request = RequestAt(next_);
+    slot->Request = request;
     slot->Result.New.Buffer = buffers_->Take();
     slot->Result.Old.Buffer = buffers_->Take();
     next_ += ChunkSize;

@@ -64,7 +64,6 @@ class ChunkPairsAhead {
     std::shared_ptr<ReadWorkers::Job> Job;
   };
   static void Read(InputFile& newFile, InputFile& oldFile, Slot& slot);
-  std::size_t RequestAt(int64_t offset) const;
   void TopUp();
 
   ReadWorkers& workers_;

@@ -33,22 +33,13 @@ struct DirEntry {
 // ends, riding out short reads and EINTR (a read that stops exactly at the size the file was
 // opened with is taken for its end); it returns the byte count, or the errno value negated when
 // the read failed (so the cause travels with the result). ReadAt() may be called by several
-// threads at once; Read() reads on from where the last Read() stopped, on one thread.
+// threads at once.
 class InputFile {
  public:
   virtual ~InputFile() = default;
   virtual int64_t ReadAt(char* buffer, std::size_t count, int64_t offset) = 0;
   virtual int64_t Size() const = 0;
   virtual uint32_t Stamp() const = 0;
-
-  int64_t Read(char* buffer, std::size_t count) {
-    const int64_t got = ReadAt(buffer, count, position_);
-    if (got > 0) position_ += got;
-    return got;
-  }
-
- private:
-  int64_t position_ = 0;
 };
 
 // What a listing already knows of a file it has opened: that it is a regular file (so it is

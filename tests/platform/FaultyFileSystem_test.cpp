@@ -27,7 +27,7 @@ TEST_F(FaultyFileSystemTest, FailsOnlyTheNamedOpen) {
   EXPECT_EQ(faulty.Open(tree.Path("a.bin")).Error, EACCES);
   auto other = faulty.Open(tree.Path("b.txt")).File;
   ASSERT_NE(other, nullptr);
-  EXPECT_EQ(other->Read(buffer, sizeof buffer), 5);
+  EXPECT_EQ(other->ReadAt(buffer, sizeof buffer, 0), 5);
 }
 
 TEST_F(FaultyFileSystemTest, FailsTheNamedReadAndNoOther) {
@@ -35,16 +35,16 @@ TEST_F(FaultyFileSystemTest, FailsTheNamedReadAndNoOther) {
   auto file = faulty.Open(tree.Path("a.bin")).File;
   ASSERT_NE(file, nullptr);
   EXPECT_EQ(file->Size(), 10000);
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), 4096);
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), -EIO);
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), 4096);  // the fault hits one read only
+  EXPECT_EQ(file->ReadAt(buffer, sizeof buffer, 0), 4096);
+  EXPECT_EQ(file->ReadAt(buffer, sizeof buffer, 4096), -EIO);
+  EXPECT_EQ(file->ReadAt(buffer, sizeof buffer, 4096), 4096);  // the fault hits one read only
 }
 
 TEST_F(FaultyFileSystemTest, FirstReadCanFail) {
   faulty.FailReadAt(tree.Path("b.txt"), 1);
   auto file = faulty.Open(tree.Path("b.txt")).File;
   ASSERT_NE(file, nullptr);
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), -EIO);
+  EXPECT_EQ(file->ReadAt(buffer, sizeof buffer, 0), -EIO);
 }
 
 TEST_F(FaultyFileSystemTest, ReadFaultOnAMissingFileStillGivesNoFile) {

@@ -58,7 +58,7 @@ TEST(ResolvedPath, TheFileSystemWorksOnDeepPaths) {
   auto input = fs.Open(file).File;
   ASSERT_NE(input, nullptr);
   char buffer[32];
-  EXPECT_EQ(input->Read(buffer, sizeof buffer), 12);
+  EXPECT_EQ(input->ReadAt(buffer, sizeof buffer, 0), 12);
   EXPECT_EQ(std::string(buffer, 12), "twelve bytes");
 }
 

@@ -118,13 +118,13 @@ TEST(PosixFileSystem, ReadsAFileInBlocksUntilItEnds) {
   EXPECT_EQ(file->Size(), 10000);
   EXPECT_EQ(file->Stamp(), PackDosTime(TempTree::DefaultTime));
   char buffer[4096];
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), 4096);
+  EXPECT_EQ(file->ReadAt(buffer, sizeof buffer, 0), 4096);
   EXPECT_EQ(std::string(buffer, 3), "abc");
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), 4096);
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), 1808);
+  EXPECT_EQ(file->ReadAt(buffer, sizeof buffer, 4096), 4096);
+  EXPECT_EQ(file->ReadAt(buffer, sizeof buffer, 8192), 1808);
   EXPECT_EQ(buffer[1807], static_cast<char>('a' + 9999 % 26));
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), 0);
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), 0);
+  EXPECT_EQ(file->ReadAt(buffer, sizeof buffer, 10000), 0);
+  EXPECT_EQ(file->ReadAt(buffer, sizeof buffer, 10000), 0);
 
   // Written to after it was opened: what was added is read too, not cut at the opened size.
   tree.File("grows", "12345");
@@ -134,8 +134,8 @@ TEST(PosixFileSystem, ReadsAFileInBlocksUntilItEnds) {
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::write(fd, "678", 3), 3);
   ::close(fd);
-  EXPECT_EQ(grows->Read(buffer, 2), 2);
-  EXPECT_EQ(grows->Read(buffer, sizeof buffer), 6);
+  EXPECT_EQ(grows->ReadAt(buffer, 2, 0), 2);
+  EXPECT_EQ(grows->ReadAt(buffer, sizeof buffer, 2), 6);
   EXPECT_EQ(std::string(buffer, 6), "345678");
 }
 
