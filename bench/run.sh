@@ -34,8 +34,10 @@ make_big_pair() {
   echo "$d"
 }
 
+# Like-named empty files in new/ and old/. Not "flat-N": tree_ratios.sh keeps its single flat
+# directory under that name, and a shared name would have it list both trees as well.
 make_flat_dir() {
-  local d=$work/flat-$flat_files
+  local d=$work/likenamed-$flat_files
   if [ ! -d "$d/new" ]; then
     mkdir -p "$d/new" "$d/old"
     (cd "$d/new" && seq -f 'file%06g.txt' "$flat_files" | xargs touch)
