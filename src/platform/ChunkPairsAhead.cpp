@@ -1,11 +1,26 @@
 #include "platform/ChunkPairsAhead.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
-#include "platform/SameBytes.h"
-
 namespace kav {
+namespace {
+
+// The leading bytes two chunks hold alike, to a whole block: a block is only ever asked about
+// whole, so the first differing block is as far as the answer needs to go.
+std::size_t SameBytes(const char* a, const char* b, std::size_t count) {
+  if (std::memcmp(a, b, count) == 0) return count;
+  std::size_t same = 0;
+  while (same < count) {
+    const std::size_t block = std::min(BlockSource::BlockSize, count - same);
+    if (std::memcmp(a + same, b + same, block) != 0) break;
+    same += block;
+  }
+  return same;
+}
+
+}  // namespace
 
 ChunkPairsAhead::ChunkPairsAhead(const ReadHelp& help, InputFile& newFile, InputFile& oldFile,
                                  int64_t offset, int64_t listed)
@@ -26,7 +41,6 @@ ChunkPairsAhead::~ChunkPairsAhead() {
 
 void ChunkPairsAhead::Read(InputFile& newFile, InputFile& oldFile, Slot& slot) {
   if (slot.Dropped) return;
-  if (slot.Mapped != nullptr && CompareMapped(slot)) return;
   Pair& pair = slot.Result;
   pair.New.Got = newFile.ReadAt(pair.New.Buffer.get(), slot.Request, slot.Offset);
   pair.Old.Got = oldFile.ReadAt(pair.Old.Buffer.get(), slot.Request, slot.Offset);
@@ -37,33 +51,6 @@ void ChunkPairsAhead::Read(InputFile& newFile, InputFile& oldFile, Slot& slot) {
   }
 }
 
-bool ChunkPairsAhead::CompareMapped(Slot& slot) {
-  const Window& window = *slot.Mapped;
-  const std::optional<std::size_t> same =
-      SameBytesGuarded(window.New->At(slot.Offset), window.Old->At(slot.Offset), slot.Request);
-  const int64_t end = slot.Offset + static_cast<int64_t>(slot.Request);
-  if (same != slot.Request || !window.New->Reaches(end) || !window.Old->Reaches(end)) {
-    return false;
-  }
-  slot.Result.New.Got = static_cast<int64_t>(slot.Request);
-  slot.Result.Old.Got = static_cast<int64_t>(slot.Request);
-  slot.Result.SameBytes = slot.Request;
-  return true;
-}
-
-std::shared_ptr<const ChunkPairsAhead::Window> ChunkPairsAhead::WindowFor(int64_t offset) {
-  if (!mapping_) return nullptr;
-  if (window_ != nullptr && window_->New->Covers(offset, ChunkSize)) return window_;
-  const auto length = static_cast<std::size_t>(
-      std::min<int64_t>(static_cast<int64_t>(WindowSize), listed_ - offset));
-  auto window = std::make_shared<Window>();
-  window->New = newFile_.Map(offset, length);
-  if (window->New != nullptr) window->Old = oldFile_.Map(offset, length);
-  mapping_ = window->Old != nullptr;
-  window_ = mapping_ ? std::move(window) : nullptr;
-  return window_;
-}
-
 void ChunkPairsAhead::TopUp() {
   while (slots_.size() < AheadPairs) {
     const std::size_t request = BlockSource::RequestAt(listed_, next_, ChunkSize);
@@ -71,10 +58,6 @@ void ChunkPairsAhead::TopUp() {
     auto slot = std::make_unique<Slot>();
     slot->Offset = next_;
     slot->Request = request;
-    // Only whole chunks within the listed size: the read past it shows whether the file grew.
-    if (request == ChunkSize && next_ + static_cast<int64_t>(ChunkSize) <= listed_) {
-      slot->Mapped = WindowFor(next_);
-    }
     slot->Result.New.Buffer = buffers_->Take();
     slot->Result.Old.Buffer = buffers_->Take();
     next_ += ChunkSize;

@@ -25,17 +25,11 @@ struct ReadHelp {
 // once, and each compares two chunks still in its own cache; one thread reading both files
 // is held to the speed of one core's copies. Pairs are handed out in order, each side's chunk
 // being what reading that file on from the same offset would have given.
-// Where the files can be mapped, a job first compares its chunks where the page cache holds
-// them, which halves the memory traffic of a copy and a compare; only a pair that is not alike
-// throughout, or whose file lost a page meanwhile, is then read as above.
 class ChunkPairsAhead {
  public:
   static constexpr std::size_t ChunkSize = BlockSource::ChunkSize;
   // Enough to keep both cores busy between hand-overs; 2 MiB of buffers in all.
   static constexpr std::size_t AheadPairs = 4;
-  // How much of each file is mapped at a time (MappedView): whole files would leave gigabytes
-  // mapped into the process.
-  static constexpr std::size_t WindowSize = 16 << 20;
 
   struct Side {
     ChunkBuffer Buffer;  // ChunkSize bytes
@@ -44,10 +38,7 @@ class ChunkPairsAhead {
   struct Pair {
     Side New;
     Side Old;
-    // How many leading bytes both chunks read and hold alike. A pair found alike throughout
-    // where the page cache holds the files was never copied: its buffers hold nothing of it,
-    // and its blocks are only counted.
-    std::size_t SameBytes = 0;
+    std::size_t SameBytes = 0;  // how many leading bytes both chunks read and hold alike
   };
 
   // Reads both files (which must outlive this object) from `offset` on, no further than
@@ -65,24 +56,14 @@ class ChunkPairsAhead {
   void Return(ChunkBuffer buffer);
 
  private:
-  // Both files mapped over the same stretch.
-  struct Window {
-    std::unique_ptr<MappedView> New;
-    std::unique_ptr<MappedView> Old;
-  };
   struct Slot {
     int64_t Offset = 0;
     std::size_t Request = 0;
-    std::shared_ptr<const Window> Mapped;  // null: the chunks are read
     Pair Result;
     std::atomic<bool> Dropped{false};
     std::shared_ptr<ReadWorkers::Job> Job;
   };
   static void Read(InputFile& newFile, InputFile& oldFile, Slot& slot);
-  static bool CompareMapped(Slot& slot);
-  // The window holding a whole chunk pair at `offset`, mapped when it is first asked for;
-  // null once either file could not be mapped.
-  std::shared_ptr<const Window> WindowFor(int64_t offset);
   void TopUp();
 
   ReadWorkers& workers_;
@@ -91,8 +72,6 @@ class ChunkPairsAhead {
   int64_t next_;  // the offset of the next pair to post
   int64_t listed_;
   std::shared_ptr<ChunkBuffers> buffers_;
-  std::shared_ptr<const Window> window_;  // the latest; each slot keeps its own alive
-  bool mapping_ = true;
   std::deque<std::unique_ptr<Slot>> slots_;
 };
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/IoError.h"
-#include "platform/MappedView.h"
 
 namespace kav {
 
@@ -39,11 +38,6 @@ class InputFile {
  public:
   virtual ~InputFile() = default;
   virtual int64_t ReadAt(char* buffer, std::size_t count, int64_t offset) = 0;
-  // Maps `length` bytes from `offset` (a multiple of the page size) into memory; null when the
-  // file cannot be mapped, and then it is only read.
-  virtual std::unique_ptr<MappedView> Map(int64_t /*offset*/, std::size_t /*length*/) {
-    return nullptr;
-  }
   virtual int64_t Size() const = 0;
   virtual uint32_t Stamp() const = 0;
 };

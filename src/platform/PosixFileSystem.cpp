@@ -38,9 +38,6 @@ class PosixInputFile final : public InputFile {
     }
     return static_cast<int64_t>(done);
   }
-  std::unique_ptr<MappedView> Map(int64_t offset, std::size_t length) override {
-    return MappedView::Map(fd_, offset, length);
-  }
   int64_t Size() const override { return size_; }
   uint32_t Stamp() const override { return stamp_; }
 

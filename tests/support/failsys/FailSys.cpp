@@ -7,7 +7,6 @@
 //   FAILSYS_CLOSEDIR=NAME                          closedir() closes, then fails with EIO
 //   FAILSYS_READ=NAME                              read() fails with EIO
 //   FAILSYS_WRITE=NAME                             write() fails with ENOSPC
-//   FAILSYS_MMAP=NAME                              mmap() of the file fails with ENOMEM
 // NAME matches a directory or file whose path ends with "/NAME".
 //
 // By seed, for the fault-injection driver (SeededFaults.h says which call may meet what):
@@ -24,7 +23,6 @@
 #include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -260,7 +258,6 @@ ssize_t SeededRead(int fd, int64_t at, std::size_t& count) {
 std::atomic<int64_t> stdoutBytes{0};
 
 bool underfootWanted = false;  // set once at load time
-bool mapsWatched = false;      // set once at load time, read with __atomic builtins
 
 void ChangeUnderfoot(int fd) {
   const bool wanted = underfootWanted;
@@ -268,18 +265,6 @@ void ChangeUnderfoot(int fd) {
   const KeptErrno kept;
   char path[4096];
   if (wanted && FdPath(fd, path, sizeof path)) failsys::BeforeRead(path);
-}
-
-void ChangeAfterMap(int fd) {
-  if (!underfootWanted) return;
-  const KeptErrno kept;
-  char path[4096];
-  if (FdPath(fd, path, sizeof path)) failsys::AfterMap(path);
-}
-
-bool MapFails(int fd, int64_t offset) {
-  if (Chosen("FAILSYS_MMAP", fd)) return true;
-  return DecideFd(failsys::Call::Map, fd, static_cast<uint64_t>(offset)) != Effect::None;
 }
 
 int OpenFails(int dirFd, const char* path, int flags) {
@@ -320,10 +305,9 @@ mode_t ModeOf(int flags, va_list args) {
 
 __attribute__((constructor)) void LoadSeededFaults() {
   failsys::Settings().Load();
-  __atomic_store_n(&mapsWatched, true, __ATOMIC_RELEASE);
-  underfootWanted =
-      std::getenv("FAILSYS_GROW") != nullptr || std::getenv("FAILSYS_SHRINK") != nullptr ||
-      std::getenv("FAILSYS_SHRINK_MAPPED") != nullptr || std::getenv("FAILSYS_REPLACE") != nullptr;
+  underfootWanted = std::getenv("FAILSYS_GROW") != nullptr ||
+                    std::getenv("FAILSYS_SHRINK") != nullptr ||
+                    std::getenv("FAILSYS_REPLACE") != nullptr;
 }
 
 }  // namespace
@@ -508,27 +492,6 @@ ssize_t __read_chk(int fd, void* buffer, size_t count, size_t) {
   }
 FAILSYS_PREAD(pread, off_t)
 FAILSYS_PREAD(pread64, off64_t)
-
-// ---- mapping ----
-
-// A sanitizer's runtime maps memory through this symbol while it starts, before sanitized code
-// may run and before a next definition could be looked up: until this library has loaded, a
-// mapping goes straight to the system, through code the sanitizers leave alone.
-#define FAILSYS_MMAP(name, offsetType)                                                      \
-  __attribute__((no_sanitize("address", "thread", "undefined"))) void* name(                \
-      void* address, size_t length, int protection, int flags, int fd, offsetType offset) { \
-    const bool loaded = __atomic_load_n(&mapsWatched, __ATOMIC_ACQUIRE);                    \
-    if (loaded && fd >= 0 && MapFails(fd, static_cast<int64_t>(offset))) {                  \
-      errno = ENOMEM;                                                                       \
-      return MAP_FAILED;                                                                    \
-    }                                                                                       \
-    void* mapped = reinterpret_cast<void*>(                                                 \
-        ::syscall(SYS_mmap, address, length, protection, flags, fd, offset));               \
-    if (loaded && mapped != MAP_FAILED && fd >= 0) ChangeAfterMap(fd);                      \
-    return mapped;                                                                          \
-  }
-FAILSYS_MMAP(mmap, off_t)
-FAILSYS_MMAP(mmap64, off64_t)
 
 // ---- writing ----
 

@@ -11,17 +11,17 @@
 
 namespace failsys {
 
-enum class Call { Open, Stat, Readdir, Read, Close, Write, Map };
-enum class Effect { None, Eio, Eacces, Enoent, Enospc, Interrupt, Short, Enomem };
+enum class Call { Open, Stat, Readdir, Read, Close, Write };
+enum class Effect { None, Eio, Eacces, Enoent, Enospc, Interrupt, Short };
 
 inline const char* CallName(Call call) {
-  static const char* const names[] = {"open", "stat", "readdir", "read", "close", "write", "mmap"};
+  static const char* const names[] = {"open", "stat", "readdir", "read", "close", "write"};
   return names[static_cast<int>(call)];
 }
 
 inline const char* EffectName(Effect effect) {
   static const char* const names[] = {"none",   "EIO",   "EACCES", "ENOENT",
-                                      "ENOSPC", "EINTR", "SHORT",  "ENOMEM"};
+                                      "ENOSPC", "EINTR", "SHORT"};
   return names[static_cast<int>(effect)];
 }
 
@@ -35,8 +35,6 @@ inline int ErrnoOf(Effect effect) {
       return ENOSPC;
     case Effect::Interrupt:
       return EINTR;
-    case Effect::Enomem:
-      return ENOMEM;
     default:
       return EIO;
   }
@@ -118,9 +116,6 @@ struct FaultChoice {
         offer(Hard, Effect::Enospc);
         offer(Soft, Effect::Interrupt);
         offer(Soft, Effect::Short);
-        break;
-      case Call::Map:
-        offer(Hard, Effect::Enomem);
         break;
     }
     return count == 0 ? Effect::None : options[(hash >> 20) % static_cast<uint64_t>(count)];

@@ -56,11 +56,6 @@ void BeforeRead(const char* path) {
   }
 }
 
-void AfterMap(const char* path) {
-  static std::atomic<bool> shrunk{false};
-  if (Due("FAILSYS_SHRINK_MAPPED", path, shrunk)) (void)::truncate(path, 1);
-}
-
 void BeforeOpen(const char* path, int flags) {
   static std::atomic<bool> swapped{false};
   if ((flags & O_DIRECTORY) == 0 || !Due("FAILSYS_SWAP_DIR", path, swapped)) return;

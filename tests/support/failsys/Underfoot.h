@@ -4,7 +4,6 @@
 // another program could:
 //   FAILSYS_GROW=NAME          before the first read of NAME, 4096 bytes are appended to it
 //   FAILSYS_SHRINK=NAME        before the first read of NAME, it is cut to one byte
-//   FAILSYS_SHRINK_MAPPED=NAME once NAME is first mapped into memory, it is cut to one byte
 //   FAILSYS_REPLACE=NAME:FILE  before the first read of NAME, FILE is renamed over it
 //   FAILSYS_SWAP_DIR=NAME      when directory NAME is opened, it is moved to NAME.moved and a
 //                              file takes its name
@@ -14,7 +13,6 @@
 namespace failsys {
 
 void BeforeRead(const char* path);
-void AfterMap(const char* path);
 void BeforeOpen(const char* path, int flags);
 void BeforeReaddir();
 
